@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "exit_status.h"
+
+namespace vorsplit {
+
+// Track files are named "BGM_%03d.adpcm" in the working directory and filled one frame per
+// write request; this buffer joins those small requests into large writes.
+inline constexpr std::size_t kTrackStreamBufferSize = 0x10000;
+inline constexpr std::size_t kTrackNameSize = 32;  // "BGM_-2147483648.adpcm" fits
+
+// Creates, fills and closes the track files one after another; at most one is open at a time.
+// Every routine prints its own line when it fails and returns the status that ends the run.
+struct TrackWriter {
+  const char* archive_path = nullptr;  // no track file may ever replace the archive
+  std::int32_t track_number = 0;
+  char name[kTrackNameSize] = {};
+  std::FILE* file = nullptr;
+  char stream_buffer[kTrackStreamBufferSize];
+};
+
+// Prints the begin line of the current track, then creates its file.
+ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset);
+
+ExitStatus write_frame(TrackWriter& writer, const unsigned char* frame);
+
+// Writes the loop-end or end-of-stream frame that finishes the current track (and the end frame
+// after a loop end), closes the file, and begins the next track at next_offset.
+ExitStatus end_track(TrackWriter& writer, const unsigned char* last_frame,
+                     std::uint64_t next_offset);
+
+// Closes the current track file, reporting a close that could not flush it.
+ExitStatus close_track(TrackWriter& writer);
+
+// Closes the current track file, if any, once the run has already failed.
+void abandon_track(TrackWriter& writer);
+
+}  // namespace vorsplit

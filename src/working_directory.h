@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vorsplit {
+
+// Makes the folder that holds the running executable the working directory, so that track
+// files land beside the tool and a relative archive path is looked up there. Where that
+// folder can't be found or entered, the caller's working directory silently stays.
+void enter_executable_folder();
+
+}  // namespace vorsplit
