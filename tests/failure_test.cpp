@@ -32,6 +32,8 @@ TEST(Failure, TrackThatCannotBeCreatedEndsTheRun) {
 
 // Every write, and the close that flushes the last frames, goes to a full disk.
 TEST(Failure, FullDiskIsReportedWhereverItStrikes) {
+  if (ToolSandbox::windows_tool())
+    GTEST_SKIP() << "a full disk is made with /dev/full, which Wine can't open";
   Archive long_track(1);
   Archive closed_by_loop_end(1);
   closed_by_loop_end.mark(0, 0, 1, kHeader, 0x03);
@@ -71,36 +73,41 @@ TEST(Failure, FullDiskIsReportedWhereverItStrikes) {
 
 // The archive may lie in the tool's folder under a track's name, or be reached through a link
 // from one: that track is refused instead of truncating the archive.
-TEST(Failure, ArchiveIsNeverOverwrittenByATrack) {
+TEST(Failure, ArchiveNamedLikeATrackIsNeverOverwritten) {
+  ToolSandbox sandbox;
   Archive archive(2);
   archive.mark(0, 0, 0, kHeader, 0x03);
-
-  ToolSandbox sandbox;
   archive.save(sandbox.bin() / "BGM_001.adpcm");
-  RunResult result = sandbox.run({"BGM_001.adpcm"});
+  const RunResult result = sandbox.run({"BGM_001.adpcm"});
   EXPECT_EQ(result.out,
             sandbox.output({"0x00000000 : begin BGM_000.adpcm", "marker 0x03 at 0x00000001",
                             "0x00064000 : begin BGM_001.adpcm", "Can't open file BGM_001.adpcm"}));
   EXPECT_EQ(result.status, 3);
   EXPECT_EQ(sandbox.track(0), archive.frame(0, 0, 0) + kEndFrame);
   EXPECT_TRUE(SameFrames(archive.bytes(), sandbox.track(1))) << "the archive was damaged";
+}
 
+TEST(Failure, ArchiveReachedThroughALinkIsNeverOverwritten) {
+  if (ToolSandbox::windows_tool()) GTEST_SKIP() << "the links are made as Linux links";
+  ToolSandbox sandbox;
   const fs::path elsewhere = sandbox.root() / "archive.bin";
-  archive.save(elsewhere);
+  Archive(1).save(elsewhere);
   for (const bool hard : {false, true}) {
     SCOPED_TRACE(hard ? "hard link" : "symbolic link");
     fs::remove(sandbox.track_path(0));
     hard ? fs::create_hard_link(elsewhere, sandbox.track_path(0))
          : fs::create_symlink(elsewhere, sandbox.track_path(0));
-    result = sandbox.run({sandbox.absolute_arg(elsewhere)});
+    const RunResult result = sandbox.run({sandbox.absolute_arg(elsewhere)});
     EXPECT_EQ(result.out, sandbox.output({"0x00000000 : begin BGM_000.adpcm",
                                           "Can't open file BGM_000.adpcm"}));
     EXPECT_EQ(result.status, 3);
-    EXPECT_TRUE(SameFrames(archive.bytes(), read_file(elsewhere))) << "the archive was damaged";
+    EXPECT_TRUE(SameFrames(Archive(1).bytes(), read_file(elsewhere))) << "the archive was damaged";
   }
 }
 
 TEST(Failure, ReadErrorIsNotTheEndOfTheArchive) {
+  if (ToolSandbox::windows_tool())
+    GTEST_SKIP() << "a read error is made with /proc/self/mem, which is Linux's";
   ToolSandbox sandbox;
   const RunResult result = sandbox.run({"/proc/self/mem"});
   EXPECT_EQ(result.out,

@@ -44,9 +44,12 @@ struct RunResult {
 };
 
 // A private copy of the tool in <root>/bin, run from <root>/caller: the tool writes its track
-// files into its own folder, so each test gets a folder of its own.
+// files into its own folder, so each test gets a folder of its own. The tool is either the
+// native build or the Windows build run under Wine.
 class ToolSandbox {
  public:
+  static bool windows_tool();
+
   ToolSandbox();
   ~ToolSandbox();
   ToolSandbox(const ToolSandbox&) = delete;
