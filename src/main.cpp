@@ -6,7 +6,7 @@
 
 #include "block_scanner.h"
 #include "exit_status.h"
-#include "working_directory.h"
+#include "platform.h"
 
 namespace {
 

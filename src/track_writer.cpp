@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "adpcm_frame.h"
+#include "platform.h"
 
 namespace vorsplit {
 
@@ -36,7 +37,7 @@ ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset) {
 }
 
 ExitStatus write_frame(TrackWriter& writer, const unsigned char* frame) {
-  if (std::fwrite(frame, kFrameSize, 1, writer.file) != 1) {
+  if (fwrite_unlocked_if_possible(frame, kFrameSize, 1, writer.file) != 1) {
     std::printf("Can't write file %s\n", writer.name);
     return kExitTrackWrite;
   }

@@ -10,7 +10,7 @@ namespace vorsplit {
 
 // Track files are named "BGM_%03d.adpcm" in the working directory and filled one frame per
 // write request; this buffer joins those small requests into large writes.
-inline constexpr std::size_t kTrackStreamBufferSize = 0x10000;
+inline constexpr std::size_t kTrackStreamBufferSize = 0x40000;
 inline constexpr std::size_t kTrackNameSize = 32;  // "BGM_-2147483648.adpcm" fits
 
 // Creates, fills and closes the track files one after another; at most one is open at a time.

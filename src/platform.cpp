@@ -1,4 +1,4 @@
-#include "working_directory.h"
+#include "platform.h"
 
 #if defined(_WIN32)
 
@@ -21,6 +21,15 @@ void enter_executable_folder() {
   SetCurrentDirectoryA(path);
 }
 
+std::size_t fwrite_unlocked_if_possible(const void* data, std::size_t size, std::size_t count,
+                                        std::FILE* stream) {
+#if defined(_MSC_VER)
+  return _fwrite_nolock(data, size, count, stream);
+#else
+  return std::fwrite(data, size, count, stream);  // MinGW's C runtime may lack the unlocked one
+#endif
+}
+
 }  // namespace vorsplit
 
 #elif defined(__linux__)
@@ -37,6 +46,11 @@ void enter_executable_folder() {
   std::filesystem::current_path(executable.parent_path(), error);
 }
 
+std::size_t fwrite_unlocked_if_possible(const void* data, std::size_t size, std::size_t count,
+                                        std::FILE* stream) {
+  return fwrite_unlocked(data, size, count, stream);
+}
+
 }  // namespace vorsplit
 
 #else
@@ -44,6 +58,11 @@ void enter_executable_folder() {
 namespace vorsplit {
 
 void enter_executable_folder() {}
+
+std::size_t fwrite_unlocked_if_possible(const void* data, std::size_t size, std::size_t count,
+                                        std::FILE* stream) {
+  return std::fwrite(data, size, count, stream);
+}
 
 }  // namespace vorsplit
 

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Times vorsplit against cat on the same page-cached 1 GiB archive, alternately, and measures
+# vorsplit's peak memory on a 4 MB and on the 1 GiB archive. Needs GNU time (Debian: time).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=5
+big_pairs=2622   # 1 GiB
+small_pairs=10   # 4 MB
+
+command -v /usr/bin/time >/dev/null || { echo "bench: needs /usr/bin/time (Debian package time)" >&2; exit 1; }
+cmake --workflow --preset release >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+build/release/make_archive "$work/big.bin" "$big_pairs" >/dev/null
+build/release/make_archive "$work/small.bin" "$small_pairs" >/dev/null
+mkdir "$work/tool"
+cp build/release/vorsplit "$work/tool/"
+cat "$work/big.bin" >/dev/null   # into the page cache
+
+seconds() {   # seconds COMMAND...: wall time of one run, its output to /dev/null
+  local start=$EPOCHREALTIME
+  "$@" >/dev/null
+  awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.4f\n", b - a }'
+}
+copy_with_cat() { cat "$work/big.bin" >"$work/copy.bin"; }
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+tool_times=() cat_times=()
+for ((i = 0; i < runs; i++)); do
+  rm -f "$work"/tool/BGM_*.adpcm "$work/copy.bin"
+  sync   # no run pays for the writeback of the one before
+  tool_times+=("$(seconds "$work/tool/vorsplit" "$work/big.bin")")
+  sync
+  cat_times+=("$(seconds copy_with_cat)")
+done
+tool=$(printf '%s\n' "${tool_times[@]}" | median)
+copy=$(printf '%s\n' "${cat_times[@]}" | median)
+bytes=$(stat -c %s "$work/big.bin")
+
+peak_kib() {   # peak_kib ARCHIVE: vorsplit's peak resident set in KiB
+  rm -f "$work"/tool/BGM_*.adpcm
+  /usr/bin/time -f %M -o "$work/peak" "$work/tool/vorsplit" "$1" >/dev/null
+  cat "$work/peak"
+}
+small_peak=$(peak_kib "$work/small.bin")
+big_peak=$(peak_kib "$work/big.bin")
+
+awk -v tool="$tool" -v copy="$copy" -v bytes="$bytes" -v runs="$runs" \
+    -v small="$small_peak" -v big="$big_peak" 'BEGIN {
+  printf "archive: %d bytes, page-cached; medians of %d alternating runs\n", bytes, runs
+  printf "%-10s %10s %10s\n", "", "seconds", "MB/s"
+  printf "%-10s %10.3f %10.0f\n", "vorsplit", tool, bytes / tool / 1e6
+  printf "%-10s %10.3f %10.0f\n", "cat", copy, bytes / copy / 1e6
+  printf "ratio vorsplit / cat: %.2f\n", tool / copy
+  printf "peak resident set: %d KiB on 4 MB, %d KiB on 1 GiB\n", small, big
+}'
