@@ -1,0 +1,139 @@
+// Splits arbitrary bytes as an archive and checks what must hold for every archive: the run
+// succeeds, no track file holds a loop start, a filler frame or a partial frame, and every track
+// but the last ends on exactly one loop end (then the end frame) or end of stream.
+//
+// The first input byte shapes the archive: bits 0-1 give 0 to 3 block pairs, bit 2 adds an
+// unfinished pair; the rest of the input is repeated to fill them, so small inputs still reach
+// whole pairs.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "adpcm_frame.h"
+#include "block_scanner.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace vorsplit;
+
+constexpr char kArchiveName[] = "fuzz-archive.bin";
+
+void fail(const char* what, int track) {
+  std::fprintf(stderr, "BGM_%03d.adpcm: %s\n", track, what);
+  std::abort();
+}
+
+std::string archive_from(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return {};
+  const std::size_t pairs = data[0] & 3;
+  const std::size_t unfinished = (data[0] & 4) ? size * 7919 % kBlockPairSize : 0;
+  const std::size_t archive_size = pairs * kBlockPairSize + unfinished;
+  if (size == 1) return std::string(archive_size, '\0');
+  std::string archive(reinterpret_cast<const char*>(data + 1), size - 1);
+  while (archive.size() < archive_size) archive += archive;
+  archive.resize(archive_size);
+  return archive;
+}
+
+std::string track_name(int track) {
+  char name[32];
+  std::snprintf(name, sizeof name, "BGM_%03d.adpcm", track);
+  return name;
+}
+
+std::string read_all(const fs::path& path) {
+  std::string bytes(fs::file_size(path), '\0');
+  std::ifstream(path, std::ios::binary)
+      .read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return bytes;
+}
+
+void check_track(const std::string& bytes, int track, bool last) {
+  if (bytes.size() % kFrameSize != 0) fail("holds a partial frame", track);
+  const std::size_t frames = bytes.size() / kFrameSize;
+  // Where the loop end or end of stream that finishes the track must stand.
+  std::size_t end_at = frames;
+  if (!last) {
+    const bool after_loop_end =
+        frames >= 2 && std::memcmp(&bytes[bytes.size() - kFrameSize], kEndFrame, kFrameSize) == 0 &&
+        static_cast<unsigned char>(bytes[bytes.size() - 2 * kFrameSize + kFlagOffset]) ==
+            kFlagLoopEnd;
+    end_at = after_loop_end ? frames - 2 : frames - 1;
+    if (frames == 0) fail("is empty but not the last", track);
+    const auto flag = static_cast<unsigned char>(bytes[end_at * kFrameSize + kFlagOffset]);
+    if (!after_loop_end && flag != kFlagEndOfStream) fail("does not end on an end", track);
+  }
+  for (std::size_t i = 0; i < end_at; ++i) {
+    const auto header = static_cast<unsigned char>(bytes[i * kFrameSize + kHeaderOffset]);
+    const auto flag = static_cast<unsigned char>(bytes[i * kFrameSize + kFlagOffset]);
+    if (flag == kFlagLoopStart) fail("holds a loop start", track);
+    if (flag == kFlagLoopEnd || flag == kFlagEndOfStream)
+      fail("holds an end before its own", track);
+    if (header == kFillerHeader) fail("holds a filler frame", track);
+  }
+}
+
+struct WorkFolder {
+  fs::path path;
+  fs::path caller;
+};
+
+WorkFolder& work_folder() {
+  static WorkFolder folder;
+  return folder;
+}
+
+void remove_work_folder() {
+  std::error_code error;
+  fs::remove_all(work_folder().path, error);
+}
+
+// The tool writes into its working directory: a folder of this process's own, entered for each
+// run only, so that the fuzzer's relative paths keep their meaning.
+void enter_work_folder() {
+  WorkFolder& folder = work_folder();
+  if (folder.path.empty()) {
+    folder.caller = fs::current_path();
+    folder.path = fs::temp_directory_path() / ("vorsplit-fuzz-" + std::to_string(::getpid()));
+    fs::create_directories(folder.path);
+    std::atexit(remove_work_folder);
+    if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();  // the marker lines
+  }
+  fs::current_path(folder.path);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static unsigned char channel0[kBlockSize];
+  static unsigned char channel1[kBlockSize];
+  enter_work_folder();
+  for (const fs::directory_entry& entry : fs::directory_iterator(".")) fs::remove(entry.path());
+  const std::string archive_bytes = archive_from(data, size);
+  std::ofstream(kArchiveName, std::ios::binary)
+      .write(archive_bytes.data(), static_cast<std::streamsize>(archive_bytes.size()));
+
+  std::FILE* const archive = std::fopen(kArchiveName, "rb");
+  if (archive == nullptr) std::abort();
+  if (extract(archive, kArchiveName, channel0, channel1) != kExitSuccess) fail("run failed", -1);
+
+  int tracks = 0;
+  while (fs::exists(track_name(tracks))) ++tracks;
+  if (tracks == 0) fail("was never created", 0);
+  for (int track = 0; track < tracks; ++track) {
+    check_track(read_all(track_name(track)), track, track == tracks - 1);
+  }
+  fs::current_path(work_folder().caller);
+  return 0;
+}
