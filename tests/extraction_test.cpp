@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 
 #include "tool_sandbox.h"
 
@@ -147,28 +146,45 @@ TEST(Extraction, TrackNumbersGrowPastThreeDigits) {
   constexpr std::size_t kPairs = 1001;
   ToolSandbox sandbox;
   const std::string loop_end = std::string("\x5c\x03", 2) + std::string(14, '\0');
-  {
-    std::ofstream archive(sandbox.bin() / "archive.bin", std::ios::binary);
-    for (std::size_t pair = 0; pair < kPairs; ++pair) {
-      archive.seekp(static_cast<std::streamoff>(pair * kPair));
-      archive.write(loop_end.data(), kFrame);
-    }
-  }
-  fs::resize_file(sandbox.bin() / "archive.bin", kPairs * kPair);
+  std::vector<std::pair<std::uint64_t, std::string>> frames;
+  for (std::uint64_t pair = 0; pair < kPairs; ++pair) frames.emplace_back(pair * kPair, loop_end);
+  write_sparse(sandbox.bin() / "archive.bin", kPairs * kPair, frames);
 
   const RunResult result = sandbox.run({"archive.bin"});
-  const std::string tail =
-      sandbox.output({"0x186a0000 : begin BGM_1000.adpcm", "marker 0x03 at 0x186a0001",
-                      "0x18704000 : begin BGM_1001.adpcm"});
   const std::string banner = sandbox.output({});
+  const std::string tail =
+      sandbox
+          .output({"0x186a0000 : begin BGM_1000.adpcm", "marker 0x03 at 0x186a0001",
+                   "0x18704000 : begin BGM_1001.adpcm"})
+          .substr(banner.size());
   ASSERT_GE(result.out.size(), tail.size());
-  EXPECT_EQ(result.out.substr(result.out.size() - tail.size() + banner.size()),
-            tail.substr(banner.size()));
+  EXPECT_EQ(result.out.substr(result.out.size() - tail.size()), tail);
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(sandbox.track(999), loop_end + kEndFrame);
   EXPECT_EQ(sandbox.track(1000), loop_end + kEndFrame);
   EXPECT_EQ(sandbox.track(1001), "");
   EXPECT_FALSE(fs::exists(sandbox.track_path(1002)));
+}
+
+// Offsets are counted in 64 bits: past 4 GiB they go on growing instead of starting over. The
+// tool reads the whole 4 GiB, so this test has a suite of its own, left out of the quick run.
+TEST(LargeArchive, OffsetsPastFourGiBAreTrue) {
+  ToolSandbox sandbox;
+  const std::string loop_end = std::string("\x5c\x03", 2) + std::string(14, '\x33');
+  const std::string end_of_stream = std::string("\x5c\x07", 2) + std::string(14, '\x77');
+  // Pair 10485 starts at 0xfffb4000; its block 1 holds the frame whose flag is at 4 GiB + 1.
+  write_sparse(sandbox.bin() / "archive.bin", 10487 * std::uint64_t{kPair},
+               {{0xfffb4000 + kBlock + 0x1a000, loop_end}, {0x100018000, end_of_stream}});
+
+  const RunResult result = sandbox.run({"archive.bin"});
+  EXPECT_EQ(result.out,
+            sandbox.output({"0x00000000 : begin BGM_000.adpcm", "marker 0x03 at 0x100000001",
+                            "0x100018000 : begin BGM_001.adpcm", "marker 0x07 at 0x100018001",
+                            "0x10007c000 : begin BGM_002.adpcm"}));
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(sandbox.track(0), loop_end + kEndFrame);
+  EXPECT_EQ(sandbox.track(1), end_of_stream);
+  EXPECT_EQ(sandbox.track(2), "");
 }
 
 }  // namespace

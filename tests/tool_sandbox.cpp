@@ -159,6 +159,18 @@ void write_file(const fs::path& path, const std::string& bytes) {
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+void write_sparse(const fs::path& path, std::uint64_t size,
+                  const std::vector<std::pair<std::uint64_t, std::string>>& frames) {
+  {
+    std::ofstream out(path, std::ios::binary);
+    for (const auto& [offset, frame] : frames) {
+      out.seekp(static_cast<std::streamoff>(offset));
+      out.write(frame.data(), static_cast<std::streamsize>(frame.size()));
+    }
+  }
+  fs::resize_file(path, size);
+}
+
 ::testing::AssertionResult SameFrames(const std::string& expected, const std::string& actual) {
   if (expected == actual) return ::testing::AssertionSuccess();
   const auto e =

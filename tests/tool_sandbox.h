@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vorsplit::testing {
@@ -75,6 +77,9 @@ class ToolSandbox {
 
 std::string read_file(const fs::path& path);
 void write_file(const fs::path& path, const std::string& bytes);
+// A file of `size` zero bytes, stored sparse, with each frame written at its offset.
+void write_sparse(const fs::path& path, std::uint64_t size,
+                  const std::vector<std::pair<std::uint64_t, std::string>>& frames);
 
 // Reports the first frame where two track files differ instead of two huge strings.
 ::testing::AssertionResult SameFrames(const std::string& expected, const std::string& actual);
