@@ -7,13 +7,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace vorsplit::testing {
 
 namespace {
-
-constexpr unsigned char kOriginHeader = 0x5c;
 
 #ifdef VORSPLIT_WINE_PREFIX
 const std::string kLauncher =
@@ -28,13 +25,10 @@ std::string quoted(const std::string& word) {
   return result + "'";
 }
 
-std::string hex(const std::string& bytes) {
-  std::ostringstream text;
-  for (const unsigned char c : bytes) {
-    static const char digits[] = "0123456789abcdef";
-    text << digits[c >> 4] << digits[c & 15] << ' ';
-  }
-  return text.str();
+fs::path make_root() {
+  std::string pattern = (fs::temp_directory_path() / "vorsplit-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) std::abort();
+  return pattern;
 }
 
 }  // namespace
@@ -42,17 +36,11 @@ std::string hex(const std::string& bytes) {
 Archive::Archive(std::size_t pairs, std::size_t trailing_bytes)
     : bytes_(pairs * kPair + trailing_bytes, '\xee') {
   for (std::size_t offset = 0; offset + kFrame <= bytes_.size(); offset += kFrame) {
-    const std::size_t pair = offset / kPair;
-    const std::size_t channel = offset % kPair / kBlock;
+    const std::size_t pair = offset / kPair, channel = offset % kPair / kBlock;
     const std::size_t k = offset % kBlock / kFrame;
-    char* const frame = &bytes_[offset];
-    frame[0] = static_cast<char>(kOriginHeader);
-    frame[1] = 0x00;
-    frame[2] = static_cast<char>(pair);
-    frame[3] = static_cast<char>(pair >> 8);
-    frame[4] = static_cast<char>(channel);
-    frame[5] = static_cast<char>(k);
-    frame[6] = static_cast<char>(k >> 8);
+    const char origin[] = {'\x5c',        '\x00',  char(pair),  char(pair >> 8),
+                           char(channel), char(k), char(k >> 8)};
+    std::copy(std::begin(origin), std::end(origin), &bytes_[offset]);
   }
 }
 
@@ -73,44 +61,37 @@ std::string Archive::interleaved(std::size_t pair, std::size_t from, std::size_t
   return frames;
 }
 
-void Archive::save(const fs::path& path) const { write_file(path, bytes_); }
+bool ToolSandbox::windows_tool() { return !kLauncher.empty(); }
 
-ToolSandbox::ToolSandbox() {
-  std::string pattern = (fs::temp_directory_path() / "vorsplit-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  root_ = pattern;
-  bin_ = root_ / "bin";
-  caller_ = root_ / "caller";
-  fs::create_directory(bin_);
-  fs::create_directory(caller_);
+ToolSandbox::ToolSandbox() : root(make_root()), bin(root / "bin"), caller(root / "caller") {
+  fs::create_directory(bin);
+  fs::create_directory(caller);
   const fs::path built = VORSPLIT_TOOL;
-  tool_ = bin_ / built.filename();
+  tool_ = bin / built.filename();
   fs::copy_file(built, tool_);
 }
 
 ToolSandbox::~ToolSandbox() {
   std::error_code error;
-  fs::remove_all(root_, error);
+  fs::remove_all(root, error);
 }
-
-bool ToolSandbox::windows_tool() { return !kLauncher.empty(); }
 
 RunResult ToolSandbox::run(const std::vector<std::string>& args) const {
   std::string command =
-      "cd " + quoted(caller_.string()) + " && " + kLauncher + quoted(tool_.string());
+      "cd " + quoted(caller.string()) + " && " + kLauncher + quoted(tool_.string());
   for (const std::string& arg : args) command += " " + quoted(arg);
-  command += " 2>" + quoted((root_ / "stderr").string());
+  command += " 2>" + quoted((root / "stderr").string());
   RunResult result;
   std::FILE* const pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
   char chunk[4096];
-  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
+  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) {
     result.out.append(chunk, n);
+  }
   const int wait_status = pclose(pipe);
   if (WIFEXITED(wait_status)) result.status = WEXITSTATUS(wait_status);
-  // Wine has its own say on standard error.
-  if (!windows_tool()) {
-    EXPECT_EQ(read_file(root_ / "stderr"), "") << "the tool writes nothing to standard error";
+  if (!windows_tool()) {  // Wine has its own say on standard error
+    EXPECT_EQ(read_file(root / "stderr"), "") << "the tool writes nothing to standard error";
   }
   return result;
 }
@@ -118,27 +99,31 @@ RunResult ToolSandbox::run(const std::vector<std::string>& args) const {
 std::string ToolSandbox::absolute_arg(const fs::path& path) const {
   std::string absolute = fs::absolute(path).string();
   if (!windows_tool()) return absolute;
-  // Wine shows the host's root as drive Z:.
   std::replace(absolute.begin(), absolute.end(), '/', '\\');
-  return "Z:" + absolute;
+  return "Z:" + absolute;  // Wine's drive for the host's root
 }
 
 std::string ToolSandbox::output(const std::vector<std::string>& lines) const {
-  std::string text = "Vorrel 3 BGM Extractor Ver.0.01 written by Pelrow\n\n";
-  for (const std::string& line : lines) text += line + "\n";
-  if (!windows_tool()) return text;
-  std::string crlf;  // standard output is a text stream on Windows
-  for (const char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  return crlf;
+  const std::string end_of_line = windows_tool() ? "\r\n" : "\n";
+  std::string text = "Vorrel 3 BGM Extractor Ver.0.01 written by Pelrow" + end_of_line;
+  text += end_of_line;
+  for (const std::string& line : lines) text += line + end_of_line;
+  return text;
 }
 
 fs::path ToolSandbox::track_path(int number) const {
   char name[32];
   std::snprintf(name, sizeof name, "BGM_%03d.adpcm", number);
-  return bin_ / name;
+  return bin / name;
 }
 
-std::string ToolSandbox::track(int number) const { return read_file(track_path(number)); }
+Tracks ToolSandbox::tracks() const {
+  Tracks tracks;
+  while (fs::is_regular_file(track_path(static_cast<int>(tracks.size())))) {
+    tracks.push_back(read_file(track_path(static_cast<int>(tracks.size()))));
+  }
+  return tracks;
+}
 
 std::vector<std::string> ToolSandbox::files_in(const fs::path& folder) const {
   std::vector<std::string> names;
@@ -171,16 +156,21 @@ void write_sparse(const fs::path& path, std::uint64_t size,
   fs::resize_file(path, size);
 }
 
-::testing::AssertionResult SameFrames(const std::string& expected, const std::string& actual) {
-  if (expected == actual) return ::testing::AssertionSuccess();
-  const auto e =
-      std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first;
-  const std::size_t first = static_cast<std::size_t>(e - expected.begin()) / kFrame * kFrame;
-  return ::testing::AssertionFailure()
-         << "expected " << expected.size() << " bytes, got " << actual.size()
-         << "; first difference in frame " << first / kFrame << ":\n  expected "
-         << hex(expected.substr(std::min(first, expected.size()), kFrame)) << "\n  got      "
-         << hex(actual.substr(std::min(first, actual.size()), kFrame));
+::testing::AssertionResult SameTracks(const Tracks& expected, const Tracks& actual) {
+  if (expected.size() != actual.size()) {
+    return ::testing::AssertionFailure()
+           << "expected " << expected.size() << " track files, found " << actual.size();
+  }
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    if (expected[i] == actual[i]) continue;
+    const auto e =
+        std::mismatch(expected[i].begin(), expected[i].end(), actual[i].begin(), actual[i].end())
+            .first;
+    return ::testing::AssertionFailure()
+           << "track " << i << ": expected " << expected[i].size() << " bytes, found "
+           << actual[i].size() << "; they part at frame " << (e - expected[i].begin()) / kFrame;
+  }
+  return ::testing::AssertionSuccess();
 }
 
 }  // namespace vorsplit::testing

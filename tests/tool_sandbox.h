@@ -12,9 +12,10 @@
 namespace vorsplit::testing {
 
 namespace fs = std::filesystem;
+using Tracks = std::vector<std::string>;
 
-// Frame and block layout as the tool's users know it, restated here on purpose: a test that
-// borrowed the tool's constants would agree with any mistake in them.
+// The layout as the tool's users know it, restated on purpose: a test that borrowed the tool's
+// constants would agree with any mistake in them.
 inline constexpr std::size_t kFrame = 16;
 inline constexpr std::size_t kFramesPerBlock = 12800;
 inline constexpr std::size_t kBlock = 204800;
@@ -22,19 +23,18 @@ inline constexpr std::size_t kPair = 409600;
 inline const std::string kEndFrame = std::string("\x00\x07", 2) + std::string(14, '\x77');
 
 // A synthetic archive whose frames tell where they came from: the sample bytes hold the pair,
-// the channel and the position, so a lost or misplaced frame shows at once.
+// the channel and the position, so a lost or misplaced frame shows at once. Every frame starts
+// as a plain frame with a header that is not filler.
 class Archive {
  public:
   explicit Archive(std::size_t pairs, std::size_t trailing_bytes = 0);
 
-  // Sets the header and flag of frame k of the given channel in the given pair.
   void mark(std::size_t pair, int channel, std::size_t k, unsigned char header, unsigned char flag);
   std::string frame(std::size_t pair, int channel, std::size_t k) const;
-  // The frames of one pair in track order from position `from` up to, not including, `to`.
+  // The frames of one pair in track order, from position `from` up to, not including, `to`.
   std::string interleaved(std::size_t pair, std::size_t from = 0,
                           std::size_t to = kFramesPerBlock) const;
   const std::string& bytes() const { return bytes_; }
-  void save(const fs::path& path) const;
 
  private:
   std::string bytes_;
@@ -46,8 +46,8 @@ struct RunResult {
 };
 
 // A private copy of the tool in <root>/bin, run from <root>/caller: the tool writes its track
-// files into its own folder, so each test gets a folder of its own. The tool is either the
-// native build or the Windows build run under Wine.
+// files into its own folder, so each sandbox is a folder of its own. The tool is the native
+// build, or the Windows build run under Wine.
 class ToolSandbox {
  public:
   static bool windows_tool();
@@ -57,22 +57,21 @@ class ToolSandbox {
   ToolSandbox(const ToolSandbox&) = delete;
   ToolSandbox& operator=(const ToolSandbox&) = delete;
 
-  const fs::path& root() const { return root_; }
-  const fs::path& bin() const { return bin_; }
-  const fs::path& caller() const { return caller_; }
-
   RunResult run(const std::vector<std::string>& args) const;
   // An absolute path as the tool's own platform spells it.
   std::string absolute_arg(const fs::path& path) const;
   // What the tool prints: the banner, then these lines.
   std::string output(const std::vector<std::string>& lines) const;
-  std::string track(int number) const;
   fs::path track_path(int number) const;
+  // The contents of BGM_000.adpcm, BGM_001.adpcm, ... as far as they are files.
+  Tracks tracks() const;
   // The names in a folder, the tool itself left out.
   std::vector<std::string> files_in(const fs::path& folder) const;
 
+  const fs::path root, bin, caller;
+
  private:
-  fs::path root_, bin_, caller_, tool_;
+  fs::path tool_;
 };
 
 std::string read_file(const fs::path& path);
@@ -81,7 +80,7 @@ void write_file(const fs::path& path, const std::string& bytes);
 void write_sparse(const fs::path& path, std::uint64_t size,
                   const std::vector<std::pair<std::uint64_t, std::string>>& frames);
 
-// Reports the first frame where two track files differ instead of two huge strings.
-::testing::AssertionResult SameFrames(const std::string& expected, const std::string& actual);
+// Names the first track and frame that differ, instead of printing whole track files.
+::testing::AssertionResult SameTracks(const Tracks& expected, const Tracks& actual);
 
 }  // namespace vorsplit::testing
