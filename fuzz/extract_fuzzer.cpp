@@ -84,42 +84,34 @@ void check_track(const std::string& bytes, int track, bool last) {
   }
 }
 
-struct WorkFolder {
-  fs::path path;
-  fs::path caller;
-};
-
-WorkFolder& work_folder() {
-  static WorkFolder folder;
-  return folder;
-}
-
-void remove_work_folder() {
-  std::error_code error;
-  fs::remove_all(work_folder().path, error);
-}
-
-// The tool writes into its working directory: a folder of this process's own, entered for each
-// run only, so that the fuzzer's relative paths keep their meaning.
-void enter_work_folder() {
-  WorkFolder& folder = work_folder();
-  if (folder.path.empty()) {
-    folder.caller = fs::current_path();
-    folder.path = fs::temp_directory_path() / ("vorsplit-fuzz-" + std::to_string(::getpid()));
-    fs::create_directories(folder.path);
-    std::atexit(remove_work_folder);
-    if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();  // the marker lines
+// The tool writes into its working directory: a folder of this process's own, there only while
+// one input runs (a crash leaves it behind to look at), so the fuzzer's relative paths keep
+// their meaning.
+class WorkFolder {
+ public:
+  WorkFolder()
+      : caller_(fs::current_path()),
+        path_(fs::temp_directory_path() / ("vorsplit-fuzz-" + std::to_string(::getpid()))) {
+    fs::create_directories(path_);
+    fs::current_path(path_);
   }
-  fs::current_path(folder.path);
-}
+  ~WorkFolder() {
+    fs::current_path(caller_);
+    fs::remove_all(path_);
+  }
+
+ private:
+  const fs::path caller_, path_;
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static unsigned char channel0[kBlockSize];
   static unsigned char channel1[kBlockSize];
-  enter_work_folder();
-  for (const fs::directory_entry& entry : fs::directory_iterator(".")) fs::remove(entry.path());
+  static const bool quiet = std::freopen("/dev/null", "w", stdout) != nullptr;  // marker lines
+  (void)quiet;
+  const WorkFolder folder;
   const std::string archive_bytes = archive_from(data, size);
   std::ofstream(kArchiveName, std::ios::binary)
       .write(archive_bytes.data(), static_cast<std::streamsize>(archive_bytes.size()));
@@ -134,6 +126,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int track = 0; track < tracks; ++track) {
     check_track(read_all(track_name(track)), track, track == tracks - 1);
   }
-  fs::current_path(work_folder().caller);
   return 0;
 }

@@ -17,7 +17,7 @@ namespace vorsplit {
 void enter_executable_folder() {
   // Large enough for the longest path Windows has, so that a path is never used cut off.
   static char path[0x8000];
-  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  const DWORD length = GetModuleFileNameA(nullptr, path, static_cast<DWORD>(sizeof path));
   if (length == 0 || length >= sizeof path) return;
   char* const last_backslash = std::strrchr(path, '\\');
   if (last_backslash == nullptr) return;
