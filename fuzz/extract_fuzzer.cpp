@@ -8,16 +8,13 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
 #include "adpcm_frame.h"
 #include "block_scanner.h"
@@ -29,8 +26,9 @@ using namespace vorsplit;
 
 constexpr char kArchiveName[] = "fuzz-archive.bin";
 
-void fail(const char* what, int track) {
-  std::fprintf(stderr, "BGM_%03d.adpcm: %s\n", track, what);
+void fail(const char* what, int track = -1) {
+  if (track >= 0) std::fprintf(stderr, "BGM_%03d.adpcm ", track);
+  std::fprintf(stderr, "%s\n", what);
   std::abort();
 }
 
@@ -65,12 +63,12 @@ void check_track(const std::string& bytes, int track, bool last) {
   // Where the loop end or end of stream that finishes the track must stand.
   std::size_t end_at = frames;
   if (!last) {
+    if (frames == 0) fail("is empty but not the last", track);
     const bool after_loop_end =
         frames >= 2 && std::memcmp(&bytes[bytes.size() - kFrameSize], kEndFrame, kFrameSize) == 0 &&
         static_cast<unsigned char>(bytes[bytes.size() - 2 * kFrameSize + kFlagOffset]) ==
             kFlagLoopEnd;
     end_at = after_loop_end ? frames - 2 : frames - 1;
-    if (frames == 0) fail("is empty but not the last", track);
     const auto flag = static_cast<unsigned char>(bytes[end_at * kFrameSize + kFlagOffset]);
     if (!after_loop_end && flag != kFlagEndOfStream) fail("does not end on an end", track);
   }
@@ -118,11 +116,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::FILE* const archive = std::fopen(kArchiveName, "rb");
   if (archive == nullptr) std::abort();
-  if (extract(archive, kArchiveName, channel0, channel1) != kExitSuccess) fail("run failed", -1);
+  if (extract(archive, kArchiveName, channel0, channel1) != kExitSuccess) fail("the run failed");
 
   int tracks = 0;
   while (fs::exists(track_name(tracks))) ++tracks;
-  if (tracks == 0) fail("was never created", 0);
+  if (tracks == 0) fail("no track file was created");
   for (int track = 0; track < tracks; ++track) {
     check_track(read_all(track_name(track)), track, track == tracks - 1);
   }
