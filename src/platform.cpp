@@ -25,15 +25,6 @@ void enter_executable_folder() {
   SetCurrentDirectoryA(path);
 }
 
-std::size_t fwrite_unlocked_if_possible(const void* data, std::size_t size, std::size_t count,
-                                        std::FILE* stream) {
-#if defined(_MSC_VER)
-  return _fwrite_nolock(data, size, count, stream);
-#else
-  return std::fwrite(data, size, count, stream);  // MinGW's C runtime may lack the unlocked one
-#endif
-}
-
 }  // namespace vorsplit
 
 #elif defined(__linux__)
@@ -50,11 +41,6 @@ void enter_executable_folder() {
   std::filesystem::current_path(executable.parent_path(), error);
 }
 
-std::size_t fwrite_unlocked_if_possible(const void* data, std::size_t size, std::size_t count,
-                                        std::FILE* stream) {
-  return fwrite_unlocked(data, size, count, stream);
-}
-
 }  // namespace vorsplit
 
 #else
@@ -63,11 +49,22 @@ namespace vorsplit {
 
 void enter_executable_folder() {}
 
-std::size_t fwrite_unlocked_if_possible(const void* data, std::size_t size, std::size_t count,
-                                        std::FILE* stream) {
-  return std::fwrite(data, size, count, stream);
-}
-
 }  // namespace vorsplit
 
 #endif
+
+namespace vorsplit {
+
+// Which unlocked write there is depends on the C library, not on the system.
+std::size_t fwrite_unlocked_if_possible(const void* data, std::size_t size, std::size_t count,
+                                        std::FILE* stream) {
+#if defined(__GLIBC__)
+  return fwrite_unlocked(data, size, count, stream);
+#elif defined(_MSC_VER)
+  return _fwrite_nolock(data, size, count, stream);
+#else
+  return std::fwrite(data, size, count, stream);  // MinGW's msvcrt.dll, among others
+#endif
+}
+
+}  // namespace vorsplit
