@@ -12,9 +12,9 @@ namespace vorsplit::testing {
 
 namespace {
 
-#ifdef VORSPLIT_WINE_PREFIX
-const std::string kLauncher =
-    "WINEPREFIX='" VORSPLIT_WINE_PREFIX "' WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wine ";
+// Set when the tool under test is the Windows build, which runs under Wine.
+#ifdef VORSPLIT_LAUNCHER
+const std::string kLauncher = VORSPLIT_LAUNCHER " ";
 #else
 const std::string kLauncher;
 #endif
