@@ -52,19 +52,3 @@ void enter_executable_folder() {}
 }  // namespace vorsplit
 
 #endif
-
-namespace vorsplit {
-
-// Which unlocked write there is depends on the C library, not on the system.
-std::size_t fwrite_unlocked_if_possible(const void* data, std::size_t size, std::size_t count,
-                                        std::FILE* stream) {
-#if defined(__GLIBC__)
-  return fwrite_unlocked(data, size, count, stream);
-#elif defined(_MSC_VER)
-  return _fwrite_nolock(data, size, count, stream);
-#else
-  return std::fwrite(data, size, count, stream);  // MinGW's msvcrt.dll, among others
-#endif
-}
-
-}  // namespace vorsplit

@@ -4,9 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "adpcm_frame.h"
-#include "platform.h"
-
 namespace vorsplit {
 
 namespace {
@@ -24,23 +21,16 @@ ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset) {
   std::snprintf(writer.name, sizeof writer.name, "BGM_%03d.adpcm",
                 static_cast<int>(writer.track_number));
   std::printf("0x%08" PRIx64 " : begin %s\n", archive_offset, writer.name);
-  if (!names_archive(writer.name, writer.archive_path)) {
-    writer.file = std::fopen(writer.name, "wb");
-  }
-  if (writer.file == nullptr) {
+  // Some standard libraries take a stream's buffer only before it opens a file, others only
+  // after; a buffer that is not taken leaves the stream's own, which is merely slower.
+  writer.file.pubsetbuf(writer.stream_buffer, sizeof writer.stream_buffer);
+  if (names_archive(writer.name, writer.archive_path) ||
+      writer.file.open(writer.name, std::ios::out | std::ios::binary | std::ios::trunc) ==
+          nullptr) {
     std::printf("Can't open file %s\n", writer.name);
     return kExitTrackCreate;
   }
-  // A failed setvbuf leaves the stream's own buffer in place, which is merely slower.
-  std::setvbuf(writer.file, writer.stream_buffer, _IOFBF, sizeof writer.stream_buffer);
-  return kExitSuccess;
-}
-
-ExitStatus write_frame(TrackWriter& writer, const unsigned char* frame) {
-  if (fwrite_unlocked_if_possible(frame, kFrameSize, 1, writer.file) != 1) {
-    std::printf("Can't write file %s\n", writer.name);
-    return kExitTrackWrite;
-  }
+  writer.file.pubsetbuf(writer.stream_buffer, sizeof writer.stream_buffer);
   return kExitSuccess;
 }
 
@@ -57,9 +47,7 @@ ExitStatus end_track(TrackWriter& writer, const unsigned char* last_frame,
 }
 
 ExitStatus close_track(TrackWriter& writer) {
-  const int result = std::fclose(writer.file);
-  writer.file = nullptr;
-  if (result != 0) {
+  if (writer.file.close() == nullptr) {
     std::printf("Can't write file %s\n", writer.name);
     return kExitTrackWrite;
   }
@@ -67,8 +55,7 @@ ExitStatus close_track(TrackWriter& writer) {
 }
 
 void abandon_track(TrackWriter& writer) {
-  if (writer.file != nullptr) std::fclose(writer.file);
-  writer.file = nullptr;
+  if (writer.file.is_open()) writer.file.close();
 }
 
 }  // namespace vorsplit

@@ -3,7 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 
+#include "adpcm_frame.h"
 #include "exit_status.h"
 
 namespace vorsplit {
@@ -13,20 +16,40 @@ namespace vorsplit {
 inline constexpr std::size_t kTrackStreamBufferSize = 0x40000;
 inline constexpr std::size_t kTrackNameSize = 32;  // "BGM_-2147483648.adpcm" fits
 
+// A track file's buffered stream. A frame that fits into what is left of the buffer is copied
+// there inline; only a frame that fills the buffer goes through the stream's own write, which
+// flushes it. Either way a frame is one write request, and its failure is that flush's.
+class TrackStream : public std::filebuf {
+ public:
+  bool write_frame(const unsigned char* frame) {
+    if (epptr() - pptr() >= static_cast<std::ptrdiff_t>(kFrameSize)) {
+      std::memcpy(pptr(), frame, kFrameSize);
+      pbump(static_cast<int>(kFrameSize));
+      return true;
+    }
+    return sputn(reinterpret_cast<const char*>(frame), kFrameSize) ==
+           static_cast<std::streamsize>(kFrameSize);
+  }
+};
+
 // Creates, fills and closes the track files one after another; at most one is open at a time.
 // Every routine prints its own line when it fails and returns the status that ends the run.
 struct TrackWriter {
   const char* archive_path = nullptr;  // no track file may ever replace the archive
   std::int32_t track_number = 0;
   char name[kTrackNameSize] = {};
-  std::FILE* file = nullptr;
+  TrackStream file;
   char stream_buffer[kTrackStreamBufferSize];
 };
 
 // Prints the begin line of the current track, then creates its file.
 ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset);
 
-ExitStatus write_frame(TrackWriter& writer, const unsigned char* frame);
+inline ExitStatus write_frame(TrackWriter& writer, const unsigned char* frame) {
+  if (writer.file.write_frame(frame)) return kExitSuccess;
+  std::printf("Can't write file %s\n", writer.name);
+  return kExitTrackWrite;
+}
 
 // Writes the loop-end or end-of-stream frame that finishes the current track (and the end frame
 // after a loop end), closes the file, and begins the next track at next_offset.

@@ -1,5 +1,7 @@
 #include "tool_sandbox.h"
 
+#include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -63,16 +65,29 @@ std::string Archive::interleaved(std::size_t pair, std::size_t from, std::size_t
 
 bool ToolSandbox::windows_tool() { return !kLauncher.empty(); }
 
-ToolSandbox::ToolSandbox() : root(make_root()), bin(root / "bin"), caller(root / "caller") {
+ToolSandbox::ToolSandbox(std::optional<std::uint64_t> room_on_disk)
+    : root(make_root()), bin(root / "bin"), caller(root / "caller") {
   fs::create_directory(bin);
   fs::create_directory(caller);
   const fs::path built = VORSPLIT_TOOL;
   tool_ = bin / built.filename();
+  if (room_on_disk) {
+    constexpr std::uint64_t kPage = 4096;
+    const std::uint64_t tool_pages = (fs::file_size(built) + kPage - 1) / kPage;
+    const std::string size = "size=" + std::to_string(tool_pages * kPage + *room_on_disk);
+    mounted_ = mount("tmpfs", bin.c_str(), "tmpfs", 0, size.c_str()) == 0;
+    EXPECT_TRUE(mounted_) << "can't mount a tmpfs on " << bin;
+  }
   fs::copy_file(built, tool_);
+  struct statvfs disk;
+  if (mounted_ && statvfs(bin.c_str(), &disk) == 0) {
+    EXPECT_EQ(disk.f_bavail * disk.f_frsize, *room_on_disk) << "the room left beside the tool";
+  }
 }
 
 ToolSandbox::~ToolSandbox() {
   std::error_code error;
+  if (mounted_) umount2(bin.c_str(), MNT_DETACH);
   fs::remove_all(root, error);
 }
 

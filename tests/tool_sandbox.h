@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,7 +53,9 @@ class ToolSandbox {
  public:
   static bool windows_tool();
 
-  ToolSandbox();
+  // With room_on_disk, the tool's folder is a small tmpfs of its own: the tool, and that many
+  // bytes (whole pages) for the track files. Only root can mount it.
+  explicit ToolSandbox(std::optional<std::uint64_t> room_on_disk = std::nullopt);
   ~ToolSandbox();
   ToolSandbox(const ToolSandbox&) = delete;
   ToolSandbox& operator=(const ToolSandbox&) = delete;
@@ -72,6 +75,7 @@ class ToolSandbox {
 
  private:
   fs::path tool_;
+  bool mounted_ = false;
 };
 
 std::string read_file(const fs::path& path);
