@@ -20,10 +20,10 @@ TEST(FrontEnd, RefusesWhatIsNoArchive) {
   ToolSandbox sandbox;
   fs::create_directory(sandbox.bin / "folder");
   fs::create_directory(sandbox.root / "elsewhere");
-  write_file(sandbox.caller / "missing.bin", "");  // only the tool's own folder counts
+  write_file(sandbox.caller / "無い.bin", "");  // only the tool's own folder counts
   for (const std::string& path :
-       {std::string("missing.bin"), std::string("folder"),
-        sandbox.absolute_arg(sandbox.root / "missing.bin"),
+       {std::string("無い.bin"), std::string("folder"),
+        sandbox.absolute_arg(sandbox.root / "無い.bin"),
         sandbox.absolute_arg(sandbox.root / "elsewhere"), std::string("with space and 'quote'")}) {
     SCOPED_TRACE(path);
     const RunResult result = sandbox.run({path});
@@ -39,14 +39,15 @@ TEST(FrontEnd, WorksInItsOwnFolderWhereverItIsStartedFrom) {
   ToolSandbox sandbox;
   Archive archive(1);
   archive.mark(0, 1, 0, 0x5c, 0x03);
-  write_file(sandbox.bin / "beside.bin", archive.bytes());
-  write_file(sandbox.caller / "beside.bin", Archive(1).bytes());
-  fs::create_directory(sandbox.root / "far");
-  write_file(sandbox.root / "far" / "away.bin", archive.bytes());
+  write_file(sandbox.bin / "音楽.bin", archive.bytes());
+  write_file(sandbox.caller / "音楽.bin", Archive(1).bytes());
+  fs::create_directory(sandbox.root / "遠く");
+  write_file(sandbox.root / "遠く" / "ミュージック.bin", archive.bytes());
 
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"beside.bin", "ignored", "also ignored"},
-        std::vector<std::string>{sandbox.absolute_arg(sandbox.root / "far" / "away.bin")}}) {
+       {std::vector<std::string>{"音楽.bin", "ignored", "also ignored"},
+        std::vector<std::string>{
+            sandbox.absolute_arg(sandbox.root / "遠く" / "ミュージック.bin")}}) {
     SCOPED_TRACE(args[0]);
     const RunResult result = sandbox.run(args);
     EXPECT_EQ(result.out,
@@ -54,8 +55,8 @@ TEST(FrontEnd, WorksInItsOwnFolderWhereverItIsStartedFrom) {
                               "0x00064000 : begin BGM_001.adpcm"}));
     EXPECT_EQ(result.status, 0);
     EXPECT_TRUE(SameTracks({archive.interleaved(0, 0, 1) + kEndFrame, ""}, sandbox.tracks()));
-    EXPECT_EQ(sandbox.files_in(sandbox.caller), Names{"beside.bin"});
-    EXPECT_EQ(sandbox.files_in(sandbox.root / "far"), Names{"away.bin"});
+    EXPECT_EQ(sandbox.files_in(sandbox.caller), Names{"音楽.bin"});
+    EXPECT_EQ(sandbox.files_in(sandbox.root / "遠く"), Names{"ミュージック.bin"});
   }
 }
 

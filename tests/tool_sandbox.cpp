@@ -66,7 +66,8 @@ std::string Archive::interleaved(std::size_t pair, std::size_t from, std::size_t
 bool ToolSandbox::windows_tool() { return !kLauncher.empty(); }
 
 ToolSandbox::ToolSandbox(std::optional<std::uint64_t> room_on_disk)
-    : root(make_root()), bin(root / "bin"), caller(root / "caller") {
+    // Named as many users' folders are, with characters from more than one code page.
+    : root(make_root()), bin(root / "曲フォルダ é"), caller(root / "caller") {
   fs::create_directory(bin);
   fs::create_directory(caller);
   const fs::path built = VORSPLIT_TOOL;

@@ -46,8 +46,8 @@ struct RunResult {
   std::string out;
 };
 
-// A private copy of the tool in <root>/bin, run from <root>/caller: the tool writes its track
-// files into its own folder, so each sandbox is a folder of its own. The tool is the native
+// A private copy of the tool in a folder of <root>, run from <root>/caller: the tool writes its
+// track files into its own folder, so each sandbox is a folder of its own. The tool is the native
 // build, or the Windows build run under Wine.
 class ToolSandbox {
  public:
