@@ -26,7 +26,7 @@ std::FILE* open_archive(const char* path) {
 
 int main(int argc, char** argv) {
   using namespace vorsplit;
-  std::printf("Vorrel 3 BGM Extractor Ver.0.01 written by Pelrow\n\n");
+  std::printf("Vorrel 3 BGM Extractor Ver." VORSPLIT_VERSION " written by Pelrow\n\n");
   enter_executable_folder();
   if (argc < 2) {
     std::printf("usage : vorsplit targetfile\n");

@@ -1,0 +1,11 @@
+# Read by cpack once for each generator: the ZIP holds the Windows build, the TGZ the Linux one.
+if(CPACK_GENERATOR STREQUAL "ZIP")
+  set(system windows)
+else()
+  set(system linux)
+endif()
+set(CPACK_INSTALLED_DIRECTORIES "${CPACK_VORSPLIT_STAGE}/${system};.")
+set(CPACK_PACKAGE_FILE_NAME "vorsplit-${CPACK_PACKAGE_VERSION}-${system}-x86_64")
+if(CPACK_VORSPLIT_SOURCE_DATE_EPOCH)
+  set(ENV{SOURCE_DATE_EPOCH} "${CPACK_VORSPLIT_SOURCE_DATE_EPOCH}")
+endif()
