@@ -1,5 +1,5 @@
-# The two packages a user downloads, each the tool with the README beside it, no folder around
-# them, since the tool belongs next to the user's archives:
+# The two packages a user downloads, each the tool with the README and the players' files
+# beside it, no folder around them, since the tool belongs next to the user's archives:
 #   vorsplit-VERSION-windows-x86_64.zip     vorsplit.exe (static, stripped as it is linked)
 #   vorsplit-VERSION-linux-x86_64.tar.gz    vorsplit (stripped)
 # and a .sha256 beside each. `cpack` makes them from the folders staged here, without any
@@ -11,9 +11,11 @@ add_custom_target(stage ALL
   COMMAND "${CMAKE_COMMAND}" -E make_directory "${stage}/windows" "${stage}/linux"
   COMMAND "${CMAKE_STRIP}" -o "${stage}/linux/vorsplit" "$<TARGET_FILE:vorsplit>"
   COMMAND "${CMAKE_COMMAND}" -E copy "${CMAKE_BINARY_DIR}/vorsplit.exe" "${stage}/windows/"
-  COMMAND "${CMAKE_COMMAND}" -E copy "${PROJECT_SOURCE_DIR}/README.md" "${stage}/windows/"
-  COMMAND "${CMAKE_COMMAND}" -E copy "${PROJECT_SOURCE_DIR}/README.md" "${stage}/linux/"
-  DEPENDS vorsplit vorsplit_exe
+  COMMAND "${CMAKE_COMMAND}" -E copy ${player_files} "${PROJECT_SOURCE_DIR}/README.md"
+          "${stage}/windows/"
+  COMMAND "${CMAKE_COMMAND}" -E copy ${player_files} "${PROJECT_SOURCE_DIR}/README.md"
+          "${stage}/linux/"
+  DEPENDS vorsplit vorsplit_exe player_files
   VERBATIM)
 
 # Archives record the time of each file: the commit's time, so that two builds of one commit

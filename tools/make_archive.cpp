@@ -7,11 +7,18 @@
 // loop-end frame (looping tracks) or an end-of-stream frame (the others) somewhere in its last
 // pair, the rest of which is filler. TRAILING_BYTES of an unfinished pair may follow. The same
 // arguments always give the same bytes.
+//
+// The tracks sound, at 44100 Hz: track n holds a chord whose root climbs a major scale from
+// A3 (220 Hz) with n, played by channel 0, while channel 1 plays the fifth above it. So a
+// listener hears that the split worked, where each track starts, and which side is which.
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "adpcm_frame.h"
@@ -33,24 +40,104 @@ std::uint64_t next_random(std::uint64_t& state) {
   return z ^ (z >> 31);
 }
 
+// Each channel of a track repeats one stretch of frames, encoded once: 512 frames, 14336
+// samples, 0.33 s. A block holds a whole number of stretches, so the stretch runs on unbroken
+// from one pair to the next.
+constexpr std::size_t kStretchFrames = 512;
+constexpr std::size_t kSamplesPerFrame = 28;
+constexpr std::size_t kStretchSamples = kStretchFrames * kSamplesPerFrame;
+static_assert(kFramesPerBlock % kStretchFrames == 0);
+constexpr double kSampleRate = 44100;
+constexpr double kPi = 3.14159265358979323846;
+
+// The prediction filters of PS-ADPCM, in 64ths: a sample is its 4-bit residual, scaled by the
+// header's shift, plus f0 times the sample before plus f1 times the one before that.
+constexpr int kFilters[5][2] = {{0, 0}, {60, 0}, {115, -52}, {98, -55}, {122, -60}};
+
+struct History {
+  int s1 = 0, s2 = 0;  // the last two samples a player decoded
+  bool operator==(const History&) const = default;
+};
+
+// Encodes 28 samples into one frame (flag plain) whose decoding comes closest to them, trying
+// every filter and shift; returns the history a player has after it.
+History encode_frame(const int* samples, History history, unsigned char* frame) {
+  long long best_error = -1;
+  History best_history;
+  for (int filter = 0; filter < 5; ++filter) {
+    for (int shift = 0; shift <= 12; ++shift) {
+      if (filter == 0 && shift == 0) continue;  // header 0x00 is filler
+      unsigned char data[kFrameSize - 2] = {};
+      History h = history;
+      long long error = 0;
+      for (std::size_t i = 0; i < kSamplesPerFrame; ++i) {
+        const int predicted = (h.s1 * kFilters[filter][0] + h.s2 * kFilters[filter][1]) / 64;
+        const double step = 4096.0 / (1 << shift);
+        const int nibble =
+            std::clamp(static_cast<int>(std::lround((samples[i] - predicted) / step)), -8, 7);
+        const int decoded = ((nibble * 4096) >> shift) + predicted;
+        error += static_cast<long long>(samples[i] - decoded) * (samples[i] - decoded);
+        data[i / 2] |= static_cast<unsigned char>((nibble & 0xf) << (i % 2 * 4));
+        h = {decoded, h.s1};
+      }
+      if (best_error < 0 || error < best_error) {
+        best_error = error;
+        best_history = h;
+        frame[kHeaderOffset] = static_cast<unsigned char>(filter << 4 | shift);
+        frame[kFlagOffset] = kFlagPlain;
+        std::memcpy(frame + 2, data, sizeof data);
+      }
+    }
+  }
+  return best_history;
+}
+
+// A tone of about `hz`, made a whole number of periods in the stretch so that it repeats
+// without a seam, encoded so that a player leaves the stretch in the history it was encoded
+// to start from; a few rounds bring the two together.
+void encode_stretch(double hz, unsigned char* frames) {
+  const double periods = std::round(hz * kStretchSamples / kSampleRate);
+  int samples[kStretchSamples];
+  for (std::size_t i = 0; i < kStretchSamples; ++i) {
+    samples[i] =
+        static_cast<int>(std::lround(8000 * std::sin(2 * kPi * periods * i / kStretchSamples)));
+  }
+  History start;
+  for (int round = 0; round < 4; ++round) {
+    History h = start;
+    for (std::size_t f = 0; f < kStretchFrames; ++f) {
+      h = encode_frame(samples + f * kSamplesPerFrame, h, frames + f * kFrameSize);
+    }
+    if (h == start) break;
+    start = h;
+  }
+}
+
 struct Track {
   std::uint64_t length = 0;  // in pairs
   std::uint64_t done = 0;
   bool loops = false;
   std::size_t end_k = 0;  // where the loop end or end of stream stands in the last pair
+  unsigned char stretch[2][kStretchFrames * kFrameSize];
 };
 
-void fill_block(unsigned char* block, std::uint64_t& random, const Track& track) {
+void begin_track(Track& track, std::uint64_t number, std::uint64_t& random) {
+  track.length = kShortestTrack + next_random(random) % (kLongestTrack - kShortestTrack + 1);
+  track.done = 0;
+  track.loops = number % 2 == 0;
+  track.end_k = kLeadingFiller + 1 + next_random(random) % (kFramesPerBlock - kLeadingFiller - 1);
+  static constexpr int kMajorScale[] = {0, 2, 4, 5, 7, 9, 11, 12};
+  const double root = 220 * std::pow(2.0, kMajorScale[number % 8] / 12.0);
+  encode_stretch(root, track.stretch[0]);
+  encode_stretch(root * 1.5, track.stretch[1]);
+}
+
+void fill_block(unsigned char* block, const Track& track, int channel) {
   const bool first_pair = track.done == 0;
   const bool last_pair = track.done + 1 == track.length;
   for (std::size_t k = 0; k < kFramesPerBlock; ++k) {
     unsigned char* const frame = block + k * kFrameSize;
-    for (std::size_t i = 0; i < kFrameSize; i += 8) {
-      const std::uint64_t bits = next_random(random);
-      for (std::size_t b = 0; b < 8; ++b) frame[i + b] = static_cast<unsigned char>(bits >> 8 * b);
-    }
-    // filter 0..4 in the high nibble, shift 1..12 in the low one: never a filler header
-    frame[kHeaderOffset] = static_cast<unsigned char>((frame[0] % 5) << 4 | (1 + frame[1] % 12));
+    std::memcpy(frame, track.stretch[channel] + k % kStretchFrames * kFrameSize, kFrameSize);
     frame[kFlagOffset] = track.loops ? kFlagLoopBody : kFlagPlain;
     const bool filler = (first_pair && k < kLeadingFiller) || (last_pair && k > track.end_k);
     if (filler) {
@@ -89,21 +176,15 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::unique_ptr<unsigned char[]> pair_bytes(new unsigned char[kBlockPairSize]);
+  const std::unique_ptr<Track> track(new Track);
   std::uint64_t random = 0x766f7273706c6974;  // "vorsplit"
-  Track track;
   std::uint64_t tracks = 0;
   for (std::uint64_t pair = 0; ok && pair < pairs + (trailing > 0 ? 1 : 0); ++pair) {
-    if (track.done == track.length) {
-      track.length = kShortestTrack + next_random(random) % (kLongestTrack - kShortestTrack + 1);
-      track.done = 0;
-      track.loops = tracks++ % 2 == 0;
-      track.end_k =
-          kLeadingFiller + 1 + next_random(random) % (kFramesPerBlock - kLeadingFiller - 1);
-    }
-    fill_block(pair_bytes.get(), random, track);
-    fill_block(pair_bytes.get() + kBlockSize, random, track);
+    if (track->done == track->length) begin_track(*track, tracks++, random);
+    fill_block(pair_bytes.get(), *track, 0);
+    fill_block(pair_bytes.get() + kBlockSize, *track, 1);
     ok = std::fwrite(pair_bytes.get(), pair < pairs ? kBlockPairSize : trailing, 1, out) == 1;
-    ++track.done;
+    ++track->done;
   }
   ok = std::fclose(out) == 0 && ok;
   if (!ok) {
