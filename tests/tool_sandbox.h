@@ -1,13 +1,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 
-#include <cstddef>
-#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vorsplit::testing {
@@ -17,74 +17,133 @@ using Tracks = std::vector<std::string>;
 
 // The layout as the tool's users know it, restated on purpose: a test that borrowed the tool's
 // constants would agree with any mistake in them.
-inline constexpr std::size_t kFrame = 16;
-inline constexpr std::size_t kFramesPerBlock = 12800;
-inline constexpr std::size_t kBlock = 204800;
-inline constexpr std::size_t kPair = 409600;
+inline constexpr std::size_t kFrame = 16, kFramesPerBlock = 12800, kBlock = 204800, kPair = 409600;
 inline const std::string kEndFrame = std::string("\x00\x07", 2) + std::string(14, '\x77');
+
+// Empty for the native tool; Wine for the Windows build.
+inline constexpr bool kWindowsTool = sizeof(VORSPLIT_LAUNCHER) > 1;
+
+inline std::string read_file(const fs::path& path) {
+  std::string bytes(fs::file_size(path), '\0');
+  std::ifstream(path, std::ios::binary).read(bytes.data(), std::streamsize(bytes.size()));
+  return bytes;
+}
+
+inline void write_file(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Track files by size and hash, so that a failure names the track that differs without
+// printing megabytes.
+inline std::vector<std::pair<std::size_t, std::size_t>> summary(const Tracks& tracks) {
+  std::vector<std::pair<std::size_t, std::size_t>> sizes_and_hashes;
+  for (const std::string& t : tracks)
+    sizes_and_hashes.emplace_back(t.size(), std::hash<std::string>{}(t));
+  return sizes_and_hashes;
+}
 
 // A synthetic archive whose frames tell where they came from: the sample bytes hold the pair,
 // the channel and the position, so a lost or misplaced frame shows at once. Every frame starts
 // as a plain frame with a header that is not filler.
-class Archive {
- public:
-  explicit Archive(std::size_t pairs, std::size_t trailing_bytes = 0);
-
-  void mark(std::size_t pair, int channel, std::size_t k, unsigned char header, unsigned char flag);
-  std::string frame(std::size_t pair, int channel, std::size_t k) const;
+struct Archive {
+  explicit Archive(std::size_t pairs, std::size_t trailing_bytes = 0)
+      : bytes(pairs * kPair + trailing_bytes, '\xee') {
+    for (std::size_t at = 0; at + kFrame <= bytes.size(); at += kFrame) {
+      const std::size_t p = at / kPair, c = at % kPair / kBlock, k = at % kBlock / kFrame;
+      bytes.replace(at, 7, {'\x5c', '\0', char(p), char(p >> 8), char(c), char(k), char(k >> 8)});
+    }
+  }
+  void mark(std::size_t pair, int channel, std::size_t k, unsigned char header,
+            unsigned char flag) {
+    bytes.replace(pair * kPair + channel * kBlock + k * kFrame, 2, {char(header), char(flag)});
+  }
+  std::string frame(std::size_t pair, int channel, std::size_t k) const {
+    return bytes.substr(pair * kPair + channel * kBlock + k * kFrame, kFrame);
+  }
   // The frames of one pair in track order, from position `from` up to, not including, `to`.
   std::string interleaved(std::size_t pair, std::size_t from = 0,
-                          std::size_t to = kFramesPerBlock) const;
-  const std::string& bytes() const { return bytes_; }
+                          std::size_t to = kFramesPerBlock) const {
+    std::string frames;
+    for (std::size_t k = from; k < to; ++k) frames += frame(pair, 0, k) + frame(pair, 1, k);
+    return frames;
+  }
 
- private:
-  std::string bytes_;
+  std::string bytes;
 };
 
-struct RunResult {
-  int status = -1;
-  std::string out;
-};
-
-// A private copy of the tool in a folder of <root>, run from <root>/caller: the tool writes its
-// track files into its own folder, so each sandbox is a folder of its own. The tool is the native
-// build, or the Windows build run under Wine.
-class ToolSandbox {
- public:
-  static bool windows_tool();
-
+// A private copy of the tool in a folder of <root>, run from <root>/caller: the tool writes
+// its track files into its own folder, so each sandbox is a folder of its own.
+struct ToolSandbox {
   // With room_on_disk, the tool's folder is a small tmpfs of its own: the tool, and that many
   // bytes (whole pages) for the track files. Only root can mount it.
-  explicit ToolSandbox(std::optional<std::uint64_t> room_on_disk = std::nullopt);
-  ~ToolSandbox();
-  ToolSandbox(const ToolSandbox&) = delete;
-  ToolSandbox& operator=(const ToolSandbox&) = delete;
+  explicit ToolSandbox(std::optional<std::uint64_t> room_on_disk = std::nullopt) {
+    fs::create_directory(caller);
+    fs::create_directory(bin);
+    if (room_on_disk) {
+      const std::uint64_t tool_pages = (fs::file_size(VORSPLIT_TOOL) + 4095) / 4096;
+      const std::string size = "size=" + std::to_string(tool_pages * 4096 + *room_on_disk);
+      mounted = mount("tmpfs", bin.c_str(), "tmpfs", 0, size.c_str()) == 0;
+      EXPECT_TRUE(mounted) << "can't mount a tmpfs on " << bin;
+    }
+    fs::copy_file(VORSPLIT_TOOL, tool);
+  }
+  ~ToolSandbox() {
+    if (mounted) umount2(bin.c_str(), MNT_DETACH);
+    fs::remove_all(root);
+  }
 
-  RunResult run(const std::vector<std::string>& args) const;
-  // An absolute path as the tool's own platform spells it.
-  std::string absolute_arg(const fs::path& path) const;
-  // What the tool prints: the banner, then these lines.
-  std::string output(const std::vector<std::string>& lines) const;
-  fs::path track_path(int number) const;
-  // The contents of BGM_000.adpcm, BGM_001.adpcm, ... as far as they are files.
-  Tracks tracks() const;
-  // The names in a folder, the tool itself left out.
-  std::vector<std::string> files_in(const fs::path& folder) const;
+  // Standard output, then the exit status as a last line of its own (the shell's, which is 128
+  // + N for a tool killed by signal N). The native tool's standard error joins the output, so
+  // that anything written there fails the comparison (under Wine it is Wine's own).
+  std::string run(const std::vector<std::string>& args) const {
+    std::string command = "cd " + quoted(caller) + " && " VORSPLIT_LAUNCHER " " + quoted(tool);
+    for (const std::string& arg : args) command += " " + quoted(arg);
+    auto* const pipe = popen((command + (kWindowsTool ? " 2>/dev/null" : " 2>&1")).c_str(), "r");
+    std::string out;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
+    return out + "exit status " + std::to_string(WEXITSTATUS(pclose(pipe)));
+  }
+  // An absolute path as the tool's own platform spells it: Wine shows the host's root as Z:.
+  std::string absolute_arg(const fs::path& path) const {
+    std::string absolute = fs::absolute(path).string();
+    if (kWindowsTool) std::replace(absolute.begin(), absolute.end(), '/', '\\');
+    return kWindowsTool ? "Z:" + absolute : absolute;
+  }
+  // What a run gives: the banner, these lines, and the exit status.
+  std::string output(const std::vector<std::string>& lines, int status = 0) const {
+    const std::string eol = kWindowsTool ? "\r\n" : "\n";
+    std::string text = "Vorrel 3 BGM Extractor Ver.0.01 written by Pelrow" + eol + eol;
+    for (const std::string& line : lines) text += line + eol;
+    return text + "exit status " + std::to_string(status);
+  }
+  fs::path track_path(int number) const {
+    char name[32];
+    return bin / std::string(name, std::snprintf(name, sizeof name, "BGM_%03d.adpcm", number));
+  }
+  // BGM_000.adpcm, BGM_001.adpcm, ... as far as they are files.
+  std::vector<std::pair<std::size_t, std::size_t>> tracks() const {
+    Tracks tracks;
+    for (int n = 0; fs::is_regular_file(track_path(n)); ++n)
+      tracks.push_back(read_file(track_path(n)));
+    return summary(tracks);
+  }
 
-  const fs::path root, bin, caller;
+  static std::string quoted(const fs::path& word) {
+    std::string result = "'";
+    for (const char c : word.string())
+      result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return result + "'";
+  }
 
- private:
-  fs::path tool_;
-  bool mounted_ = false;
+  const fs::path root = [] {
+    std::string pattern = (fs::temp_directory_path() / "vorsplit-test-XXXXXX").string();
+    return fs::path(mkdtemp(pattern.data()));
+  }();
+  const fs::path caller = root / "caller";
+  const fs::path bin = root / "曲フォルダ é";  // with characters of more than one code page
+  const fs::path tool = bin / fs::path(VORSPLIT_TOOL).filename();
+  bool mounted = false;
 };
-
-std::string read_file(const fs::path& path);
-void write_file(const fs::path& path, const std::string& bytes);
-// A file of `size` zero bytes, stored sparse, with each frame written at its offset.
-void write_sparse(const fs::path& path, std::uint64_t size,
-                  const std::vector<std::pair<std::uint64_t, std::string>>& frames);
-
-// Names the first track and frame that differ, instead of printing whole track files.
-::testing::AssertionResult SameTracks(const Tracks& expected, const Tracks& actual);
 
 }  // namespace vorsplit::testing
