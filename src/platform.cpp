@@ -25,14 +25,45 @@ void enter_executable_folder() {
   SetCurrentDirectoryA(path);
 }
 
+namespace {
+
+// A file's volume and its index there, which links to it share. The name is taken in the
+// process's code page, as fopen takes it.
+bool file_identity(const char* path, BY_HANDLE_FILE_INFORMATION& identity) {
+  const HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool known = GetFileInformationByHandle(file, &identity) != 0;
+  CloseHandle(file);
+  return known;
+}
+
+}  // namespace
+
+// Not std::filesystem: its reading of a narrow name need not be the code page's, and a name it
+// misreads would let a track file replace the archive.
+bool same_file(const char* path, const char* other_path) {
+  BY_HANDLE_FILE_INFORMATION a, b;
+  return file_identity(path, a) && file_identity(other_path, b) &&
+         a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+         a.nFileIndexLow == b.nFileIndexLow;
+}
+
 }  // namespace vorsplit
 
-#elif defined(__linux__)
+#else
 
 #include <filesystem>
 #include <system_error>
 
 namespace vorsplit {
+
+bool same_file(const char* path, const char* other_path) {
+  std::error_code error;
+  return std::filesystem::equivalent(path, other_path, error);
+}
+
+#if defined(__linux__)
 
 void enter_executable_folder() {
   std::error_code error;
@@ -41,13 +72,11 @@ void enter_executable_folder() {
   std::filesystem::current_path(executable.parent_path(), error);
 }
 
-}  // namespace vorsplit
-
 #else
 
-namespace vorsplit {
-
 void enter_executable_folder() {}
+
+#endif
 
 }  // namespace vorsplit
 

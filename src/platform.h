@@ -8,4 +8,7 @@ namespace vorsplit {
 // folder can't be found or entered, the caller's working directory silently stays.
 void enter_executable_folder();
 
+// Whether two paths name one file, through a link or not. False where either can't be looked at.
+bool same_file(const char* path, const char* other_path);
+
 }  // namespace vorsplit

@@ -1,21 +1,10 @@
 #include "track_writer.h"
 
 #include <cinttypes>
-#include <filesystem>
-#include <system_error>
+
+#include "platform.h"
 
 namespace vorsplit {
-
-namespace {
-
-// An archive lying in the working directory under a track's name, or reached through a link
-// from one, would be truncated by creating that track.
-bool names_archive(const char* track_name, const char* archive_path) {
-  std::error_code error;
-  return std::filesystem::equivalent(track_name, archive_path, error);
-}
-
-}  // namespace
 
 ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset) {
   std::snprintf(writer.name, sizeof writer.name, "BGM_%03d.adpcm",
@@ -24,7 +13,9 @@ ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset) {
   // Some standard libraries take a stream's buffer only before it opens a file, others only
   // after; a buffer that is not taken leaves the stream's own, which is merely slower.
   writer.file.pubsetbuf(writer.stream_buffer, sizeof writer.stream_buffer);
-  if (names_archive(writer.name, writer.archive_path) ||
+  // An archive in the working directory under this track's name, or reached through a link from
+  // it, would be truncated by creating the track.
+  if (same_file(writer.name, writer.archive_path) ||
       writer.file.open(writer.name, std::ios::out | std::ios::binary | std::ios::trunc) ==
           nullptr) {
     std::printf("Can't open file %s\n", writer.name);
