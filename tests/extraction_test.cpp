@@ -10,10 +10,11 @@ const std::string kBegin0 = "0x00000000 : begin BGM_000.adpcm";
 
 // One archive that carries every rule of the frame walk, a pair for each way a track ends, and an
 // unfinished pair. In pair 0: loop starts, which become loop bodies; filler, dropped, and
-// reported if its flag is; filler in one channel only, where the other's frame takes its place;
-// and other flags, reported and written as they are. Then a loop end on filler, an end of stream
-// in channel 1 after its partner, a loop end first in its pair, before its partner, an end of
-// stream on filler, a loop end last in its pair, and one in the unfinished pair, never looked at.
+// reported unless its flag is plain or loop body; filler in one channel only, where the other's
+// frame takes its place; and other flags, reported and written as they are. Then a loop end on
+// filler, an end of stream in channel 1 after its partner, a loop end first in its pair, before
+// its partner, an end of stream on filler, a loop end last in its pair, and one in the
+// unfinished pair, never looked at.
 TEST(Extraction, SplitsFrameByFrame) {
   Archive a(6, kBlock + kFrame);
   const struct {
@@ -22,7 +23,7 @@ TEST(Extraction, SplitsFrameByFrame) {
     std::size_t k;
     unsigned char header, flag;
   } marks[] = {{0, 1, 0, H, 0x06},    {0, 0, 5, H, 0x06},     {0, 0, 2, 0x00, 0x00},
-               {0, 1, 2, 0x00, 0x06}, {0, 0, 3, 0x00, 0x00},  {0, 1, 7, H, 0x01},
+               {0, 1, 2, 0x00, 0x06}, {0, 0, 3, 0x00, 0x02},  {0, 1, 7, H, 0x01},
                {0, 0, 100, H, 0x04},  {0, 0, 12799, H, 0xff}, {0, 1, 12799, H, 0x05},
                {1, 0, 9, 0x00, 0x03}, {2, 1, 5, H, 0x07},     {3, 0, 0, H, 0x03},
                {4, 1, 3, 0x00, 0x07}, {5, 1, 12799, H, 0x03}, {6, 0, 0, H, 0x03}};
