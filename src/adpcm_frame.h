@@ -16,6 +16,7 @@ namespace vorsplit {
 inline constexpr std::size_t kFrameSize = 0x10;
 inline constexpr std::size_t kHeaderOffset = 0x0;
 inline constexpr std::size_t kFlagOffset = 0x1;
+inline constexpr std::size_t kSampleDataOffset = 0x2;
 
 inline constexpr unsigned char kFillerHeader = 0x00;
 

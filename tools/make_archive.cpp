@@ -59,15 +59,15 @@ struct History {
   bool operator==(const History&) const = default;
 };
 
-// Encodes 28 samples into one frame (flag plain) whose decoding comes closest to them, trying
-// every filter and shift; returns the history a player has after it.
+// Encodes 28 samples into the header and sample data of one frame whose decoding comes closest to
+// them, trying every filter and shift; returns the history a player has after it.
 History encode_frame(const int* samples, History history, unsigned char* frame) {
   long long best_error = -1;
   History best_history;
   for (int filter = 0; filter < 5; ++filter) {
     for (int shift = 0; shift <= 12; ++shift) {
       if (filter == 0 && shift == 0) continue;  // header 0x00 is filler
-      unsigned char data[kFrameSize - 2] = {};
+      unsigned char data[kFrameSize - kSampleDataOffset] = {};
       History h = history;
       long long error = 0;
       for (std::size_t i = 0; i < kSamplesPerFrame; ++i) {
@@ -84,8 +84,7 @@ History encode_frame(const int* samples, History history, unsigned char* frame) 
         best_error = error;
         best_history = h;
         frame[kHeaderOffset] = static_cast<unsigned char>(filter << 4 | shift);
-        frame[kFlagOffset] = kFlagPlain;
-        std::memcpy(frame + 2, data, sizeof data);
+        std::memcpy(frame + kSampleDataOffset, data, sizeof data);
       }
     }
   }
