@@ -1,6 +1,8 @@
 // Splits arbitrary bytes as an archive and checks what must hold for every archive: the run
 // succeeds, no track file holds a loop start, a filler frame or a partial frame, and every track
-// but the last ends on exactly one loop end (then the end frame) or end of stream.
+// but the last ends on exactly one loop end (then the end frame) or end of stream. Then writes
+// the loop points of the same archive and checks that exactly the tracks of a whole frame pair
+// or more have them, each naming its track, and a loop only within the samples a player plays.
 //
 // The first input byte shapes the archive: bits 0-1 give 0 to 3 block pairs, bit 2 adds an
 // unfinished pair; the rest of the input is repeated to fill them, so small inputs still reach
@@ -18,6 +20,8 @@
 
 #include "adpcm_frame.h"
 #include "block_scanner.h"
+#include "loop_points.h"
+#include "track_writer.h"
 
 namespace {
 
@@ -44,9 +48,9 @@ std::string archive_from(const std::uint8_t* data, std::size_t size) {
   return archive;
 }
 
-std::string track_name(int track) {
+std::string track_name(int track, const char* extension = ".adpcm") {
   char name[32];
-  std::snprintf(name, sizeof name, "BGM_%03d.adpcm", track);
+  std::snprintf(name, sizeof name, "BGM_%03d%s", track, extension);
   return name;
 }
 
@@ -79,6 +83,28 @@ void check_track(const std::string& bytes, int track, bool last) {
     if (flag == kFlagLoopEnd || flag == kFlagEndOfStream)
       fail("holds an end before its own", track);
     if (header == kFillerHeader) fail("holds a filler frame", track);
+  }
+}
+
+// A player plays 28 samples of each channel for every two frames of the track.
+void check_loop_points(const std::string& track_bytes, int track) {
+  const bool playable = track_bytes.size() >= 2 * kFrameSize;
+  if (fs::exists(track_name(track, ".txtp")) != playable) {
+    fail(playable ? "has no loop points" : "has loop points but nothing to play", track);
+  }
+  if (!playable) return;
+  const std::string txtp = read_all(track_name(track, ".txtp"));
+  const std::string plays_once = track_name(track) + "\n";
+  if (txtp == plays_once) return;
+  unsigned long long start = 0, end = 0;
+  char newline = 0;
+  const std::string loops = track_name(track) + " #I %llu %llu%c";
+  if (std::sscanf(txtp.c_str(), loops.c_str(), &start, &end, &newline) != 3 || newline != '\n' ||
+      txtp.find('\n') + 1 != txtp.size()) {
+    fail("has loop points that are no TXTP line of its own", track);
+  }
+  if (!(start < end && end <= track_bytes.size() / (2 * kFrameSize) * kSamplesPerFrame)) {
+    fail("loops outside what a player plays", track);
   }
 }
 
@@ -124,5 +150,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int track = 0; track < tracks; ++track) {
     check_track(read_all(track_name(track)), track, track == tracks - 1);
   }
+
+  std::FILE* const again = std::fopen(kArchiveName, "rb");
+  if (again == nullptr) std::abort();
+  if (write_loop_points(again, kArchiveName, channel0, channel1) != kExitSuccess) {
+    fail("the loop points failed, or found tracks that differ from the split");
+  }
+  for (int track = 0; track < tracks; ++track)
+    check_loop_points(read_all(track_name(track)), track);
+  if (fs::exists(track_name(tracks, ".txtp"))) fail("has loop points but no track", tracks);
   return 0;
 }

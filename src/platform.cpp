@@ -49,6 +49,16 @@ bool same_file(const char* path, const char* other_path) {
          a.nFileIndexLow == b.nFileIndexLow;
 }
 
+bool regular_file_size(const char* path, std::uint64_t& size) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (GetFileAttributesExA(path, GetFileExInfoStandard, &data) == 0 ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return false;
+  }
+  size = std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
+  return true;
+}
+
 }  // namespace vorsplit
 
 #else
@@ -61,6 +71,13 @@ namespace vorsplit {
 bool same_file(const char* path, const char* other_path) {
   std::error_code error;
   return std::filesystem::equivalent(path, other_path, error);
+}
+
+bool regular_file_size(const char* path, std::uint64_t& size) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  size = std::filesystem::file_size(path, error);
+  return !error;
 }
 
 #if defined(__linux__)

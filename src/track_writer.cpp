@@ -2,13 +2,13 @@
 
 #include <cinttypes>
 
+#include "block_scanner.h"
 #include "platform.h"
 
 namespace vorsplit {
 
 ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset) {
-  std::snprintf(writer.name, sizeof writer.name, "BGM_%03d.adpcm",
-                static_cast<int>(writer.track_number));
+  name_track_file(writer.name, writer.track_number, ".adpcm");
   std::printf("0x%08" PRIx64 " : begin %s\n", archive_offset, writer.name);
   // Some standard libraries take a stream's buffer only before it opens a file, others only
   // after; a buffer that is not taken leaves the stream's own, which is merely slower.
@@ -47,6 +47,40 @@ ExitStatus close_track(TrackWriter& writer) {
 
 void abandon_track(TrackWriter& writer) {
   if (writer.file.is_open()) writer.file.close();
+}
+
+namespace {
+
+// What the walk over the archive does for vorsplit: every frame it keeps goes to the track file.
+struct TrackFiles {
+  TrackWriter& writer;
+
+  void marker(unsigned char flag, int, std::uint64_t flag_offset) {
+    std::printf("marker 0x%02x at 0x%08" PRIx64 "\n", flag, flag_offset);
+  }
+  ExitStatus keep(const unsigned char* frame, int) { return write_frame(writer, frame); }
+  ExitStatus end_track(const unsigned char* last_frame, int, std::uint64_t next_pair) {
+    return vorsplit::end_track(writer, last_frame, next_pair);
+  }
+  ExitStatus end_archive() { return close_track(writer); }
+};
+
+}  // namespace
+
+ExitStatus extract(std::FILE* archive, const char* archive_path, unsigned char* channel0,
+                   unsigned char* channel1) {
+  TrackWriter writer;
+  writer.archive_path = archive_path;
+  ExitStatus status = begin_track(writer, 0);
+  if (status != kExitSuccess) {
+    std::fclose(archive);
+    return status;
+  }
+  unsigned char* const blocks[2] = {channel0, channel1};
+  TrackFiles handler{writer};
+  status = walk_archive(archive, archive_path, blocks, handler);
+  if (status != kExitSuccess) abandon_track(writer);
+  return status;
 }
 
 }  // namespace vorsplit

@@ -8,13 +8,13 @@
 
 #include "adpcm_frame.h"
 #include "exit_status.h"
+#include "track_name.h"
 
 namespace vorsplit {
 
 // Track files are named "BGM_%03d.adpcm" in the working directory and filled one frame per
 // write request; this buffer joins those small requests into large writes.
 inline constexpr std::size_t kTrackStreamBufferSize = 0x40000;
-inline constexpr std::size_t kTrackNameSize = 32;  // "BGM_-2147483648.adpcm" fits
 
 // A track file's buffered stream. A frame that fits into what is left of the buffer is copied
 // there inline; only a frame that fills the buffer goes through the stream's own write, which
@@ -61,5 +61,12 @@ ExitStatus close_track(TrackWriter& writer);
 
 // Closes the current track file, if any, once the run has already failed.
 void abandon_track(TrackWriter& writer);
+
+// Splits the archive into track files in the working directory, reading block 0 of each pair
+// into channel0 and block 1 into channel1 (kBlockSize bytes each), and prints a marker line for
+// every frame whose flag is neither plain nor loop body. Closes the archive on every path;
+// archive_path only names it in messages and guards it against being overwritten.
+ExitStatus extract(std::FILE* archive, const char* archive_path, unsigned char* channel0,
+                   unsigned char* channel1);
 
 }  // namespace vorsplit

@@ -23,6 +23,10 @@ inline const std::string kEndFrame = std::string("\x00\x07", 2) + std::string(14
 // Empty for the native tool; Wine for the Windows build.
 inline constexpr bool kWindowsTool = sizeof(VORSPLIT_LAUNCHER) > 1;
 
+inline const std::string kVorsplitBanner = "Vorrel 3 BGM Extractor Ver.0.01 written by Pelrow";
+inline const std::string kVorloopBanner =
+    "vorloop Ver.0.01: loop points for the tracks of vorsplit";
+
 inline std::string read_file(const fs::path& path) {
   std::string bytes(fs::file_size(path), '\0');
   std::ifstream(path, std::ios::binary).read(bytes.data(), std::streamsize(bytes.size()));
@@ -71,21 +75,23 @@ struct Archive {
   std::string bytes;
 };
 
-// A private copy of the tool in a folder of <root>, run from <root>/caller: the tool writes
-// its track files into its own folder, so each sandbox is a folder of its own.
+// Private copies of the tools in a folder of <root>, run from <root>/caller: the tools write
+// their files into their own folder, so each sandbox is a folder of its own.
 struct ToolSandbox {
-  // With room_on_disk, the tool's folder is a small tmpfs of its own: the tool, and that many
-  // bytes (whole pages) for the track files. Only root can mount it.
+  // With room_on_disk, the tools' folder is a small tmpfs of its own: the tools, and that many
+  // bytes (whole pages) for the files they write. Only root can mount it.
   explicit ToolSandbox(std::optional<std::uint64_t> room_on_disk = std::nullopt) {
     fs::create_directory(caller);
     fs::create_directory(bin);
     if (room_on_disk) {
-      const std::uint64_t tool_pages = (fs::file_size(VORSPLIT_TOOL) + 4095) / 4096;
+      const std::uint64_t tool_pages = (fs::file_size(VORSPLIT_TOOL) + 4095) / 4096 +
+                                       (fs::file_size(VORLOOP_TOOL) + 4095) / 4096;
       const std::string size = "size=" + std::to_string(tool_pages * 4096 + *room_on_disk);
       mounted = mount("tmpfs", bin.c_str(), "tmpfs", 0, size.c_str()) == 0;
       EXPECT_TRUE(mounted) << "can't mount a tmpfs on " << bin;
     }
     fs::copy_file(VORSPLIT_TOOL, tool);
+    fs::copy_file(VORLOOP_TOOL, vorloop);
   }
   ~ToolSandbox() {
     if (mounted) umount2(bin.c_str(), MNT_DETACH);
@@ -95,8 +101,10 @@ struct ToolSandbox {
   // Standard output, then the exit status as a last line of its own (the shell's, which is 128
   // + N for a tool killed by signal N). The native tool's standard error joins the output, so
   // that anything written there fails the comparison (under Wine it is Wine's own).
-  std::string run(const std::vector<std::string>& args) const {
-    std::string command = "cd " + quoted(caller) + " && " VORSPLIT_LAUNCHER " " + quoted(tool);
+  std::string run(const std::vector<std::string>& args) const { return run(tool, args); }
+  std::string run(const fs::path& which_tool, const std::vector<std::string>& args) const {
+    std::string command =
+        "cd " + quoted(caller) + " && " VORSPLIT_LAUNCHER " " + quoted(which_tool);
     for (const std::string& arg : args) command += " " + quoted(arg);
     auto* const pipe = popen((command + (kWindowsTool ? " 2>/dev/null" : " 2>&1")).c_str(), "r");
     std::string out;
@@ -111,15 +119,17 @@ struct ToolSandbox {
     return kWindowsTool ? "Z:" + absolute : absolute;
   }
   // What a run gives: the banner, these lines, and the exit status.
-  std::string output(const std::vector<std::string>& lines, int status = 0) const {
+  std::string output(const std::vector<std::string>& lines, int status = 0,
+                     const std::string& banner = kVorsplitBanner) const {
     const std::string eol = kWindowsTool ? "\r\n" : "\n";
-    std::string text = "Vorrel 3 BGM Extractor Ver.0.01 written by Pelrow" + eol + eol;
+    std::string text = banner + eol + eol;
     for (const std::string& line : lines) text += line + eol;
     return text + "exit status " + std::to_string(status);
   }
-  fs::path track_path(int number) const {
+  fs::path track_path(int number, const char* extension = ".adpcm") const {
     char name[32];
-    return bin / std::string(name, std::snprintf(name, sizeof name, "BGM_%03d.adpcm", number));
+    return bin /
+           std::string(name, std::snprintf(name, sizeof name, "BGM_%03d%s", number, extension));
   }
   // BGM_000.adpcm, BGM_001.adpcm, ... as far as they are files.
   std::vector<std::pair<std::size_t, std::size_t>> tracks() const {
@@ -143,6 +153,7 @@ struct ToolSandbox {
   const fs::path caller = root / "caller";
   const fs::path bin = root / "曲フォルダ é";  // with characters of more than one code page
   const fs::path tool = bin / fs::path(VORSPLIT_TOOL).filename();
+  const fs::path vorloop = bin / fs::path(VORLOOP_TOOL).filename();
   bool mounted = false;
 };
 

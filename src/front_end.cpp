@@ -1,12 +1,14 @@
-#include <cstdio>
+#include "front_end.h"
+
 #include <filesystem>
 #include <memory>
 #include <new>
 #include <system_error>
 
 #include "block_scanner.h"
-#include "exit_status.h"
 #include "platform.h"
+
+namespace vorsplit {
 
 namespace {
 
@@ -24,12 +26,10 @@ std::FILE* open_archive(const char* path) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  using namespace vorsplit;
-  std::printf("Vorrel 3 BGM Extractor Ver." VORSPLIT_VERSION " written by Pelrow\n\n");
+ExitStatus run_on_archive(int argc, char** argv, const char* usage_line, ArchiveWork work) {
   enter_executable_folder();
   if (argc < 2) {
-    std::printf("usage : vorsplit targetfile\n");
+    std::printf("%s\n", usage_line);
     return kExitSuccess;
   }
   const char* const archive_path = argv[1];
@@ -45,5 +45,7 @@ int main(int argc, char** argv) {
     std::fclose(archive);
     return kExitOutOfMemory;
   }
-  return extract(archive, archive_path, channel0.get(), channel1.get());
+  return work(archive, archive_path, channel0.get(), channel1.get());
 }
+
+}  // namespace vorsplit
