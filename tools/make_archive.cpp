@@ -3,14 +3,16 @@
 //   make_archive OUTPUT PAIRS [TRAILING_BYTES]
 //
 // PAIRS block pairs of two-channel ADPCM frames, cut into tracks of 40 to 160 pairs (16 to 64 MB)
-// like a game's: each track opens with a little filler, then a loop-start frame, and stops on a
-// loop-end frame (looping tracks) or an end-of-stream frame (the others) somewhere in its last
-// pair, the rest of which is filler. TRAILING_BYTES of an unfinished pair may follow. The same
-// arguments always give the same bytes.
+// like a game's: each track opens with a little filler, and stops on a loop-end frame (even
+// tracks, which loop) or an end-of-stream frame (odd tracks) somewhere in its last pair, the rest
+// of which is filler. A looping track plays an intro before its loop-start frame; the others
+// start with theirs. TRAILING_BYTES of an unfinished pair may follow. The same arguments always
+// give the same bytes.
 //
 // The tracks sound, at 44100 Hz: track n holds a chord whose root climbs a major scale from
-// A3 (220 Hz) with n, played by channel 0, while channel 1 plays the fifth above it. So a
-// listener hears that the split worked, where each track starts, and which side is which.
+// A3 (220 Hz) with n, played by channel 0, while channel 1 plays the fifth above it. The intro
+// of a looping track is the chord a fourth higher. So a listener hears that the split worked,
+// where each track starts, which side is which, and where a player loops to.
 
 #include <algorithm>
 #include <cerrno>
@@ -112,11 +114,17 @@ void encode_stretch(double hz, unsigned char* frames) {
   }
 }
 
+// A looping track's intro: two stretches, so that its loop start stands a whole number of
+// stretches from the loop end, and the loop joins the body's end to its start without a seam.
+constexpr std::size_t kIntroFrames = 2 * kStretchFrames;
+
 struct Track {
   std::uint64_t length = 0;  // in pairs
   std::uint64_t done = 0;
   bool loops = false;
+  std::size_t loop_start = kLeadingFiller;  // where the loop-start frame stands in the first pair
   std::size_t end_k = 0;  // where the loop end or end of stream stands in the last pair
+  unsigned char intro[2][kStretchFrames * kFrameSize];
   unsigned char stretch[2][kStretchFrames * kFrameSize];
 };
 
@@ -124,11 +132,23 @@ void begin_track(Track& track, std::uint64_t number, std::uint64_t& random) {
   track.length = kShortestTrack + next_random(random) % (kLongestTrack - kShortestTrack + 1);
   track.done = 0;
   track.loops = number % 2 == 0;
-  track.end_k = kLeadingFiller + 1 + next_random(random) % (kFramesPerBlock - kLeadingFiller - 1);
   static constexpr int kMajorScale[] = {0, 2, 4, 5, 7, 9, 11, 12};
   const double root = 220 * std::pow(2.0, kMajorScale[number % 8] / 12.0);
   encode_stretch(root, track.stretch[0]);
   encode_stretch(root * 1.5, track.stretch[1]);
+  if (track.loops) {
+    // A player loops from the loop start to the last pair of frames before the loop end.
+    track.loop_start = kLeadingFiller + kIntroFrames;
+    const std::size_t first_end = track.loop_start % kStretchFrames;
+    const std::size_t ends = (kFramesPerBlock - 1 - first_end) / kStretchFrames + 1;
+    track.end_k = first_end + next_random(random) % ends * kStretchFrames;
+    const double fourth_up = root * std::pow(2.0, 5 / 12.0);
+    encode_stretch(fourth_up, track.intro[0]);
+    encode_stretch(fourth_up * 1.5, track.intro[1]);
+  } else {
+    track.loop_start = kLeadingFiller;
+    track.end_k = kLeadingFiller + 1 + next_random(random) % (kFramesPerBlock - kLeadingFiller - 1);
+  }
 }
 
 void fill_block(unsigned char* block, const Track& track, int channel) {
@@ -136,13 +156,17 @@ void fill_block(unsigned char* block, const Track& track, int channel) {
   const bool last_pair = track.done + 1 == track.length;
   for (std::size_t k = 0; k < kFramesPerBlock; ++k) {
     unsigned char* const frame = block + k * kFrameSize;
-    std::memcpy(frame, track.stretch[channel] + k % kStretchFrames * kFrameSize, kFrameSize);
+    const std::uint64_t at = track.done * kFramesPerBlock + k;  // frames into the track
+    const bool intro = at >= kLeadingFiller && at < track.loop_start;
+    const unsigned char* const stretch = intro ? track.intro[channel] : track.stretch[channel];
+    const std::uint64_t phase = at - (intro ? kLeadingFiller : track.loop_start);
+    std::memcpy(frame, stretch + phase % kStretchFrames * kFrameSize, kFrameSize);
     frame[kFlagOffset] = track.loops ? kFlagLoopBody : kFlagPlain;
     const bool filler = (first_pair && k < kLeadingFiller) || (last_pair && k > track.end_k);
     if (filler) {
       frame[kHeaderOffset] = kFillerHeader;
       frame[kFlagOffset] = kFlagPlain;
-    } else if (first_pair && k == kLeadingFiller) {
+    } else if (first_pair && k == track.loop_start) {
       frame[kFlagOffset] = kFlagLoopStart;
     } else if (last_pair && k == track.end_k) {
       frame[kFlagOffset] = track.loops ? kFlagLoopEnd : kFlagEndOfStream;
