@@ -95,13 +95,14 @@ History encode_frame(const int* samples, History history, unsigned char* frame) 
 
 // A tone of about `hz`, made a whole number of periods in the stretch so that it repeats
 // without a seam, encoded so that a player leaves the stretch in the history it was encoded
-// to start from; a few rounds bring the two together.
+// to start from; a few rounds bring the two together. It starts and ends at its peak, where a
+// loop meets it, so that a loop that joins the wrong frames, or drops a channel, clicks.
 void encode_stretch(double hz, unsigned char* frames) {
   const double periods = std::round(hz * kStretchSamples / kSampleRate);
   int samples[kStretchSamples];
   for (std::size_t i = 0; i < kStretchSamples; ++i) {
     samples[i] =
-        static_cast<int>(std::lround(8000 * std::sin(2 * kPi * periods * i / kStretchSamples)));
+        static_cast<int>(std::lround(8000 * std::cos(2 * kPi * periods * i / kStretchSamples)));
   }
   History start;
   for (int round = 0; round < 4; ++round) {
