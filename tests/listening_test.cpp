@@ -22,6 +22,24 @@ double share_of(const std::string& samples, int channel, double hz) {
   return 2 * (re * re + im * im) / (2048 * energy);
 }
 
+// make_archive's music, as its README tells it: track n is a chord whose root climbs a major
+// scale from 220 Hz, channel 0 the root and channel 1 the fifth above it; a looping track's intro
+// is the chord a fourth higher.
+double root_of(int track) {
+  constexpr int kMajorScale[] = {0, 2, 4, 5, 7, 9, 11, 12};
+  return 220 * std::pow(2.0, kMajorScale[track % 8] / 12.0);
+}
+double intro_root_of(int track) { return root_of(track) * std::pow(2.0, 5 / 12.0); }
+
+// 82 pairs of make_archive: a track that loops, and one cut short by the archive's end.
+void split_demo(const ToolSandbox& sandbox) {
+  const fs::path archive = sandbox.bin / "demo.bin";
+  const std::string make = "'" VORSPLIT_MAKE_ARCHIVE "' '" + archive.string() + "' 82 >/dev/null";
+  ASSERT_EQ(std::system(make.c_str()), 0);
+  ASSERT_TRUE(sandbox.run({"demo.bin"}).ends_with("exit status 0"));
+  ASSERT_TRUE(sandbox.run(sandbox.vorloop, {"demo.bin"}).ends_with("exit status 0"));
+}
+
 // What a user hears: each track of make_archive's archive, split by the tool and decoded by
 // FFmpeg behind the header the packages ship, holds two channels of 28 samples for every pair
 // of frames, and each channel the tone make_archive gave it, so no frame was lost, moved or
@@ -31,29 +49,115 @@ TEST(Listening, FfmpegPlaysEveryTrackWithItsTones) {
     GTEST_SKIP() << "ffmpeg is not installed (Debian package ffmpeg)";
   }
   ToolSandbox sandbox;
-  const fs::path archive = sandbox.bin / "demo.bin", pcm = sandbox.root / "track.pcm";
-  const std::string make = "'" VORSPLIT_MAKE_ARCHIVE "' '" + archive.string() + "' 82 >/dev/null";
-  ASSERT_EQ(std::system(make.c_str()), 0);
-  ASSERT_TRUE(sandbox.run({"demo.bin"}).ends_with("exit status 0"));
+  split_demo(sandbox);
+  const fs::path pcm = sandbox.root / "track.pcm";
   int n = 0;
   for (; fs::exists(sandbox.track_path(n)); ++n) {
     SCOPED_TRACE(n);
-    const std::string decode = "ffmpeg -nostdin -v error -i 'concat:" VORSPLIT_GENH_44100 "|" +
-                               sandbox.track_path(n).string() + "' -f s16le -y '" + pcm.string() +
-                               "' 2>/dev/null";
+    const std::string decode =
+        "ffmpeg -nostdin -v error -i 'concat:" VORSPLIT_PLAYER_FILES "/44100Hz.genh|" +
+        sandbox.track_path(n).string() + "' -f s16le -y '" + pcm.string() + "' 2>/dev/null";
     ASSERT_EQ(std::system(decode.c_str()), 0);
     const std::string decoded = read_file(pcm), one_second_in = decoded.substr(4 * 44100, 4 * 2048);
     EXPECT_EQ(decoded.size(), fs::file_size(sandbox.track_path(n)) / (2 * kFrame) * 28 * 4);
-    // make_archive's music, as its README tells it: track n is a chord whose root climbs a
-    // major scale from 220 Hz, channel 0 the root and channel 1 the fifth above it.
-    constexpr int kMajorScale[] = {0, 2, 4, 5, 7, 9, 11, 12};
-    const double root = 220 * std::pow(2.0, kMajorScale[n % 8] / 12.0), fifth = 1.5 * root;
+    const double root = root_of(n), fifth = 1.5 * root;
     EXPECT_GT(share_of(one_second_in, 0, root), 0.8);
     EXPECT_LT(share_of(one_second_in, 0, fifth), 0.1);
     EXPECT_GT(share_of(one_second_in, 1, fifth), 0.8);
     EXPECT_LT(share_of(one_second_in, 1, root), 0.1);
   }
   EXPECT_EQ(n, 2) << "82 pairs of make_archive begin two tracks";
+}
+
+std::string output_of(const std::string& command) {
+  std::string out;
+  auto* const pipe = popen(command.c_str(), "r");
+  char chunk[4096];
+  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
+  pclose(pipe);
+  return out;
+}
+
+// What vgmstream plays of a file with two loops and no fade, looked at around the seam, where the
+// second pass jumps from the loop end back to the loop start, without keeping the whole render.
+struct TwoLoops {
+  std::uint64_t samples = 0;
+  // The largest step between neighbouring samples of a channel in the first pass of the loop, 300
+  // samples clear of its ends, and within 300 samples of the seam.
+  int loop_step = 0, seam_step = 0;
+  std::string past_seam;  // 2048 stereo samples, 0.1 s after the seam
+};
+
+TwoLoops play_two_loops(const fs::path& txtp, std::uint64_t start, std::uint64_t end) {
+  auto* const wav = popen(
+      ("'" VGMSTREAM_CLI "' -l 2 -F -p " + ToolSandbox::quoted(txtp) + " 2>/dev/null").c_str(),
+      "r");
+  char riff[12], chunk[8];  // "RIFF" size "WAVE", then chunks up to the samples in "data"
+  std::fread(riff, sizeof riff, 1, wav);
+  while (std::fread(chunk, sizeof chunk, 1, wav) == 1 && std::string(chunk, 4) != "data") {
+    for (std::uint32_t size = std::uint8_t(chunk[4]) | std::uint8_t(chunk[5]) << 8; size > 0;
+         --size)
+      std::fgetc(wav);
+  }
+  TwoLoops two;
+  int previous[2] = {};
+  std::int16_t samples[2 * 4096];
+  for (std::size_t got; (got = std::fread(samples, 4, 4096, wav)) > 0;) {
+    for (std::size_t i = 0; i < got; ++i, ++two.samples) {
+      const std::uint64_t at = two.samples, seam = end;
+      for (int channel = 0; channel < 2; ++channel) {
+        const int x = samples[2 * i + channel], step = std::abs(x - previous[channel]);
+        previous[channel] = x;
+        if (at > start + 300 && at + 300 < end) two.loop_step = std::max(two.loop_step, step);
+        if (at + 300 > seam && at < seam + 300) two.seam_step = std::max(two.seam_step, step);
+      }
+      if (at >= end + 4410 && at < end + 4410 + 2048) {
+        two.past_seam.append(reinterpret_cast<const char*>(samples + 2 * i), 4);
+      }
+    }
+  }
+  pclose(wav);
+  return two;
+}
+
+// What a user of a vgmstream-based player hears, opening the file vorloop wrote for each track of
+// make_archive's archive: the loop it gives; two loops of the track without a fade; no click at
+// the seam; and past it the loop body's chord, not the intro's.
+TEST(Listening, VgmstreamLoopsEachTrackWhereTheGameDoes) {
+  if (sizeof(VGMSTREAM_CLI) == 1) {
+    GTEST_SKIP() << "vgmstream-cli was not on the PATH when the build was configured "
+                    "(or give -DVGMSTREAM_CLI=PATH)";
+  }
+  ToolSandbox sandbox;
+  fs::copy_file(VORSPLIT_PLAYER_FILES "/.adpcm.txth", sandbox.bin / ".adpcm.txth");
+  split_demo(sandbox);
+  int n = 0, loops = 0;
+  for (; fs::exists(sandbox.track_path(n, ".txtp")); ++n) {
+    SCOPED_TRACE(n);
+    const fs::path txtp = sandbox.track_path(n, ".txtp");
+    unsigned long long start = 0, end = 0;
+    const bool loop =
+        std::sscanf(read_file(txtp).c_str(), "BGM_%*d.adpcm #I %llu %llu", &start, &end) == 2;
+    loops += loop;
+    const std::string info = output_of("'" VGMSTREAM_CLI "' -m " + ToolSandbox::quoted(txtp));
+    unsigned long long total = 0;
+    ASSERT_EQ(std::sscanf(info.c_str() + info.find("stream total samples: "),
+                          "stream total samples: %llu", &total),
+              1)
+        << info;
+    EXPECT_EQ(info.find("loop start: " + std::to_string(start) + " samples") != std::string::npos,
+              loop);
+    EXPECT_EQ(info.find("loop end: " + std::to_string(end) + " samples") != std::string::npos,
+              loop);
+    const TwoLoops two = play_two_loops(txtp, start, end);
+    EXPECT_EQ(two.samples, total + (end - start));
+    if (!loop) continue;
+    EXPECT_LE(two.seam_step, 1.5 * two.loop_step);
+    EXPECT_GT(share_of(two.past_seam, 0, root_of(n)), 0.8);
+    EXPECT_LT(share_of(two.past_seam, 0, intro_root_of(n)), 0.1);
+  }
+  EXPECT_EQ(n, 2);
+  EXPECT_EQ(loops, 1) << "82 pairs of make_archive give a track that loops and one that plays once";
 }
 
 }  // namespace
