@@ -1,37 +1,42 @@
-# The two packages a user downloads, each the tool with the README and the players' files
-# beside it, no folder around them, since the tool belongs next to the user's archives:
-#   vorsplit-VERSION-windows-x86_64.zip     vorsplit.exe (static, stripped as it is linked)
-#   vorsplit-VERSION-linux-x86_64.tar.gz    vorsplit (stripped)
-# and a .sha256 beside each. `cpack` makes them from the folders staged here, without any
-# install step: nothing of the tool is installed into a system folder.
+# The two packages a user downloads, each the tools with their readme and the players' files
+# beside them, no folder around them, since the tools belong next to the user's archives:
+#   vorsplit-VERSION-windows-x86_64.zip     vorsplit.exe and vorloop.exe (static, stripped as
+#                                           they are linked), "drop archive here.bat", and
+#                                           vorsplit-README.txt (CR LF)
+#   vorsplit-VERSION-linux-x86_64.tar.gz    vorsplit and vorloop (stripped), vorsplit-README.md
+# and a .sha256 beside each. Nothing is installed into a system folder. The readme is named
+# after the tool, so that unpacked beside a user's files it replaces none of theirs.
 
 set(stage "${CMAKE_BINARY_DIR}/stage")
-add_custom_target(stage ALL
-  COMMAND "${CMAKE_COMMAND}" -E rm -rf "${stage}"
-  COMMAND "${CMAKE_COMMAND}" -E make_directory "${stage}/windows" "${stage}/linux"
-  COMMAND "${CMAKE_STRIP}" -o "${stage}/linux/vorsplit" "$<TARGET_FILE:vorsplit>"
-  COMMAND "${CMAKE_COMMAND}" -E copy "${CMAKE_BINARY_DIR}/vorsplit.exe" "${stage}/windows/"
-  COMMAND "${CMAKE_COMMAND}" -E copy ${player_files} "${PROJECT_SOURCE_DIR}/README.md"
-          "${stage}/windows/"
-  COMMAND "${CMAKE_COMMAND}" -E copy ${player_files} "${PROJECT_SOURCE_DIR}/README.md"
-          "${stage}/linux/"
-  DEPENDS vorsplit vorsplit_exe player_files
-  VERBATIM)
+set(readme_txt "${CMAKE_BINARY_DIR}/vorsplit-README.txt")
+file(READ "${PROJECT_SOURCE_DIR}/README.md" readme)
+string(REPLACE "\n" "\r\n" readme "${readme}")
+file(WRITE "${readme_txt}" "${readme}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/README.md")
 
-# Archives record the time of each file: the commit's time, so that two builds of one commit
+# Each file in the packages is dated with the commit's time, so that two builds of one commit
 # give the same bytes.
 execute_process(COMMAND git log -1 --format=%ct
   WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
-  OUTPUT_VARIABLE CPACK_VORSPLIT_SOURCE_DATE_EPOCH
+  OUTPUT_VARIABLE epoch
   OUTPUT_STRIP_TRAILING_WHITESPACE
-  ERROR_QUIET)
+  COMMAND_ERROR_IS_FATAL ANY)
 
-set(CPACK_VORSPLIT_STAGE "${stage}")
-set(CPACK_PACKAGE_NAME vorsplit)
-set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_GENERATOR ZIP TGZ)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-set(CPACK_PACKAGE_CHECKSUM SHA256)
-set(CPACK_INSTALL_CMAKE_PROJECTS "")
-set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/package_per_generator.cmake")
-include(CPack)
+set(package "${CMAKE_BINARY_DIR}/vorsplit-${PROJECT_VERSION}")
+add_custom_target(packages ALL
+  COMMAND "${CMAKE_COMMAND}" -E rm -rf "${stage}"
+  COMMAND "${CMAKE_COMMAND}" -E make_directory "${stage}/windows" "${stage}/linux"
+  COMMAND "${CMAKE_STRIP}" -o "${stage}/linux/vorsplit" "$<TARGET_FILE:vorsplit>"
+  COMMAND "${CMAKE_STRIP}" -o "${stage}/linux/vorloop" "$<TARGET_FILE:vorloop>"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${CMAKE_BINARY_DIR}/vorsplit.exe"
+          "${CMAKE_BINARY_DIR}/vorloop.exe" "${PROJECT_SOURCE_DIR}/windows/drop archive here.bat"
+          "${readme_txt}" ${player_files} "${stage}/windows/"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${PROJECT_SOURCE_DIR}/README.md"
+          "${stage}/linux/vorsplit-README.md"
+  COMMAND "${CMAKE_COMMAND}" -E copy ${player_files} "${stage}/linux/"
+  COMMAND "${CMAKE_COMMAND}" "-DFOLDER=${stage}/windows" "-DOUTPUT=${package}-windows-x86_64.zip"
+          "-DEPOCH=${epoch}" -P "${PROJECT_SOURCE_DIR}/cmake/pack.cmake"
+  COMMAND "${CMAKE_COMMAND}" "-DFOLDER=${stage}/linux" "-DOUTPUT=${package}-linux-x86_64.tar.gz"
+          "-DEPOCH=${epoch}" -P "${PROJECT_SOURCE_DIR}/cmake/pack.cmake"
+  DEPENDS vorsplit vorloop vorsplit_exe player_files
+  VERBATIM)
