@@ -44,6 +44,17 @@ BlockRead read_block_pair(std::FILE* archive, unsigned char* const blocks[2]);
 template <class Handler>
 ExitStatus walk_pair(unsigned char* const blocks[2], std::uint64_t pair_offset, Handler& handler) {
   for (std::size_t position = 0; position < kBlockSize; position += kFrameSize) {
+    // Most positions hold two plain or loop-body frames that are not filler: both are kept, and
+    // one test says so.
+    const unsigned char* const frame0 = blocks[0] + position;
+    const unsigned char* const frame1 = blocks[1] + position;
+    if (((frame0[kFlagOffset] | frame1[kFlagOffset]) & ~kFlagLoopBody) == 0 &&
+        frame0[kHeaderOffset] != kFillerHeader && frame1[kHeaderOffset] != kFillerHeader) {
+      ExitStatus status = handler.keep(frame0, 0);
+      if (status == kExitSuccess) status = handler.keep(frame1, 1);
+      if (status != kExitSuccess) return status;
+      continue;
+    }
     for (int channel = 0; channel < 2; ++channel) {
       unsigned char* const frame = blocks[channel] + position;
       unsigned char& flag = frame[kFlagOffset];

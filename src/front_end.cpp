@@ -24,6 +24,19 @@ std::FILE* open_archive(const char* path) {
   return archive;
 }
 
+// The block buffers start on a page: the kernel copies a block into a buffer 16 bytes off a
+// cache line, as a plain allocation is, at half the speed.
+constexpr std::align_val_t kBlockAlignment{0x1000};
+
+struct FreeBlock {
+  void operator()(unsigned char* block) const { ::operator delete[](block, kBlockAlignment); }
+};
+using BlockBuffer = std::unique_ptr<unsigned char[], FreeBlock>;
+
+unsigned char* allocate_block() {
+  return static_cast<unsigned char*>(::operator new[](kBlockSize, kBlockAlignment, std::nothrow));
+}
+
 }  // namespace
 
 ExitStatus run_on_archive(int argc, char** argv, const char* usage_line, ArchiveWork work) {
@@ -38,8 +51,7 @@ ExitStatus run_on_archive(int argc, char** argv, const char* usage_line, Archive
     std::printf("Can't open file %s\n", archive_path);
     return kExitArchiveOpen;
   }
-  const std::unique_ptr<unsigned char[]> channel0(new (std::nothrow) unsigned char[kBlockSize]);
-  const std::unique_ptr<unsigned char[]> channel1(new (std::nothrow) unsigned char[kBlockSize]);
+  const BlockBuffer channel0(allocate_block()), channel1(allocate_block());
   if (channel0 == nullptr || channel1 == nullptr) {
     std::printf("Can't allocate memory\n");
     std::fclose(archive);

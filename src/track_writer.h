@@ -39,7 +39,9 @@ struct TrackWriter {
   std::int32_t track_number = 0;
   char name[kTrackNameSize] = {};
   TrackStream file;
-  char stream_buffer[kTrackStreamBufferSize];
+  // On a page, as the kernel copies fastest from: a buffer 16 bytes off a cache line takes it
+  // half as long again.
+  alignas(0x1000) char stream_buffer[kTrackStreamBufferSize];
 };
 
 // Prints the begin line of the current track, then creates its file.
