@@ -16,18 +16,12 @@ const std::string kBegin0 = "0x00000000 : begin BGM_000.adpcm";
 // its partner, an end of stream on filler, a loop end last in its pair, and one in the
 // unfinished pair, never looked at.
 TEST(Extraction, SplitsFrameByFrame) {
-  Archive a(6, kBlock + kFrame);
-  const struct {
-    std::size_t pair;
-    int channel;
-    std::size_t k;
-    unsigned char header, flag;
-  } marks[] = {{0, 1, 0, H, 0x06},    {0, 0, 5, H, 0x06},     {0, 0, 2, 0x00, 0x00},
-               {0, 1, 2, 0x00, 0x06}, {0, 0, 3, 0x00, 0x02},  {0, 1, 7, H, 0x01},
-               {0, 0, 100, H, 0x04},  {0, 0, 12799, H, 0xff}, {0, 1, 12799, H, 0x05},
-               {1, 0, 9, 0x00, 0x03}, {2, 1, 5, H, 0x07},     {3, 0, 0, H, 0x03},
-               {4, 1, 3, 0x00, 0x07}, {5, 1, 12799, H, 0x03}, {6, 0, 0, H, 0x03}};
-  for (const auto& m : marks) a.mark(m.pair, m.channel, m.k, m.header, m.flag);
+  const std::vector<Archive::Mark> marks = {
+      {0, 1, 0, H, 0x06},     {0, 0, 5, H, 0x06},     {0, 0, 2, 0x00, 0x00}, {0, 1, 2, 0x00, 0x06},
+      {0, 0, 3, 0x00, 0x02},  {0, 1, 7, H, 0x01},     {0, 0, 100, H, 0x04},  {0, 0, 12799, H, 0xff},
+      {0, 1, 12799, H, 0x05}, {1, 0, 9, 0x00, 0x03},  {2, 1, 5, H, 0x07},    {3, 0, 0, H, 0x03},
+      {4, 1, 3, 0x00, 0x07},  {5, 1, 12799, H, 0x03}, {6, 0, 0, H, 0x03}};
+  const Archive a(6, marks, kBlock + kFrame);
   Archive rewritten = a;
   rewritten.mark(0, 1, 0, H, 0x02);
   rewritten.mark(0, 0, 5, H, 0x02);

@@ -33,6 +33,17 @@ inline std::string read_file(const fs::path& path) {
   return bytes;
 }
 
+// What a shell command writes on standard output, and its wait status.
+inline std::string output_of(const std::string& command, int* status = nullptr) {
+  auto* const pipe = popen(command.c_str(), "r");
+  std::string out;
+  char chunk[4096];
+  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
+  const int wait_status = pclose(pipe);
+  if (status != nullptr) *status = wait_status;
+  return out;
+}
+
 inline void write_file(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -56,6 +67,17 @@ struct Archive {
       const std::size_t p = at / kPair, c = at % kPair / kBlock, k = at % kBlock / kFrame;
       bytes.replace(at, 7, {'\x5c', '\0', char(p), char(p >> 8), char(c), char(k), char(k >> 8)});
     }
+  }
+  // Frame k of a channel of a pair, given a header and a flag.
+  struct Mark {
+    std::size_t pair;
+    int channel;
+    std::size_t k;
+    unsigned char header, flag;
+  };
+  Archive(std::size_t pairs, const std::vector<Mark>& marks, std::size_t trailing_bytes = 0)
+      : Archive(pairs, trailing_bytes) {
+    for (const Mark& m : marks) mark(m.pair, m.channel, m.k, m.header, m.flag);
   }
   void mark(std::size_t pair, int channel, std::size_t k, unsigned char header,
             unsigned char flag) {
@@ -106,11 +128,9 @@ struct ToolSandbox {
     std::string command =
         "cd " + quoted(caller) + " && " VORSPLIT_LAUNCHER " " + quoted(which_tool);
     for (const std::string& arg : args) command += " " + quoted(arg);
-    auto* const pipe = popen((command + (kWindowsTool ? " 2>/dev/null" : " 2>&1")).c_str(), "r");
-    std::string out;
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
-    return out + "exit status " + std::to_string(WEXITSTATUS(pclose(pipe)));
+    int status = 0;
+    const std::string out = output_of(command + (kWindowsTool ? " 2>/dev/null" : " 2>&1"), &status);
+    return out + "exit status " + std::to_string(WEXITSTATUS(status));
   }
   // An absolute path as the tool's own platform spells it: Wine shows the host's root as Z:.
   std::string absolute_arg(const fs::path& path) const {
