@@ -39,21 +39,32 @@ BlockRead read_block_pair(std::FILE* archive, unsigned char* const blocks[2]);
 //
 //   void marker(unsigned char flag, int channel, std::uint64_t flag_offset);
 //   ExitStatus keep(const unsigned char* frame, int channel);
+//   // Keeps frame k of frames0 and then of frames1, for k from 0 to positions - 1, as keep would.
+//   ExitStatus keep_run(const unsigned char* frames0, const unsigned char* frames1,
+//                       std::size_t positions);
 //   ExitStatus end_track(const unsigned char* last_frame, int channel, std::uint64_t next_pair);
 //   ExitStatus end_archive();  // no further whole pair
+// A frame that is kept as it stands: plain or loop body, and not filler.
+inline bool ordinary(const unsigned char* frame) {
+  return (frame[kFlagOffset] == kFlagPlain || frame[kFlagOffset] == kFlagLoopBody) &&
+         frame[kHeaderOffset] != kFillerHeader;
+}
+
 template <class Handler>
 ExitStatus walk_pair(unsigned char* const blocks[2], std::uint64_t pair_offset, Handler& handler) {
   for (std::size_t position = 0; position < kBlockSize; position += kFrameSize) {
-    // Most positions hold two plain or loop-body frames that are not filler: both are kept, and
-    // one test says so.
-    const unsigned char* const frame0 = blocks[0] + position;
-    const unsigned char* const frame1 = blocks[1] + position;
-    if (((frame0[kFlagOffset] | frame1[kFlagOffset]) & ~kFlagLoopBody) == 0 &&
-        frame0[kHeaderOffset] != kFillerHeader && frame1[kHeaderOffset] != kFillerHeader) {
-      ExitStatus status = handler.keep(frame0, 0);
-      if (status == kExitSuccess) status = handler.keep(frame1, 1);
+    // Most positions hold two plain or loop-body frames that are not filler, which nothing but
+    // keeping concerns: a run of them is kept at once.
+    std::size_t run_end = position;
+    while (run_end < kBlockSize && ordinary(blocks[0] + run_end) && ordinary(blocks[1] + run_end)) {
+      run_end += kFrameSize;
+    }
+    if (run_end > position) {
+      const ExitStatus status = handler.keep_run(blocks[0] + position, blocks[1] + position,
+                                                 (run_end - position) / kFrameSize);
       if (status != kExitSuccess) return status;
-      continue;
+      position = run_end;
+      if (position == kBlockSize) break;
     }
     for (int channel = 0; channel < 2; ++channel) {
       unsigned char* const frame = blocks[channel] + position;

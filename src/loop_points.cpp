@@ -35,6 +35,11 @@ struct LoopFinder {
     ++track.kept[channel];
     return kExitSuccess;
   }
+  ExitStatus keep_run(const unsigned char*, const unsigned char*, std::size_t positions) {
+    track.kept[0] += positions;
+    track.kept[1] += positions;
+    return kExitSuccess;
+  }
   ExitStatus end_track(const unsigned char* last_frame, int channel, std::uint64_t) {
     ++track.kept[channel];
     return finish_track(last_frame[kFlagOffset] == kFlagLoopEnd);

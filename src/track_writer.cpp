@@ -59,6 +59,11 @@ struct TrackFiles {
     std::printf("marker 0x%02x at 0x%08" PRIx64 "\n", flag, flag_offset);
   }
   ExitStatus keep(const unsigned char* frame, int) { return write_frame(writer, frame); }
+  ExitStatus keep_run(const unsigned char* frames0, const unsigned char* frames1,
+                      std::size_t positions) {
+    return writer.file.write_interleaved(frames0, frames1, positions) ? kExitSuccess
+                                                                      : write_failed(writer);
+  }
   ExitStatus end_track(const unsigned char* last_frame, int, std::uint64_t next_pair) {
     return vorsplit::end_track(writer, last_frame, next_pair);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -30,6 +31,29 @@ class TrackStream : public std::filebuf {
     return sputn(reinterpret_cast<const char*>(frame), kFrameSize) ==
            static_cast<std::streamsize>(kFrameSize);
   }
+
+  // Writes frame k of frames0, then frame k of frames1, for k from 0 to positions - 1: the
+  // frames that fit into the buffer in one copy loop, the one that fills it as above.
+  bool write_interleaved(const unsigned char* frames0, const unsigned char* frames1,
+                         std::size_t positions) {
+    for (;;) {
+      const std::size_t fit =
+          std::min(positions, static_cast<std::size_t>(epptr() - pptr()) / (2 * kFrameSize));
+      char* out = pptr();
+      for (std::size_t k = 0; k < fit; ++k, out += 2 * kFrameSize) {
+        std::memcpy(out, frames0 + k * kFrameSize, kFrameSize);
+        std::memcpy(out + kFrameSize, frames1 + k * kFrameSize, kFrameSize);
+      }
+      pbump(static_cast<int>(fit * 2 * kFrameSize));
+      if (fit == positions) return true;
+      frames0 += fit * kFrameSize;
+      frames1 += fit * kFrameSize;
+      positions -= fit + 1;
+      if (!write_frame(frames0) || !write_frame(frames1)) return false;
+      frames0 += kFrameSize;
+      frames1 += kFrameSize;
+    }
+  }
 };
 
 // Creates, fills and closes the track files one after another; at most one is open at a time.
@@ -47,10 +71,13 @@ struct TrackWriter {
 // Prints the begin line of the current track, then creates its file.
 ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset);
 
-inline ExitStatus write_frame(TrackWriter& writer, const unsigned char* frame) {
-  if (writer.file.write_frame(frame)) return kExitSuccess;
+inline ExitStatus write_failed(const TrackWriter& writer) {
   std::printf("Can't write file %s\n", writer.name);
   return kExitTrackWrite;
+}
+
+inline ExitStatus write_frame(TrackWriter& writer, const unsigned char* frame) {
+  return writer.file.write_frame(frame) ? kExitSuccess : write_failed(writer);
 }
 
 // Writes the loop-end or end-of-stream frame that finishes the current track (and the end frame
