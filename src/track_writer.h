@@ -13,13 +13,13 @@
 
 namespace vorsplit {
 
-// Track files are named "BGM_%03d.adpcm" in the working directory and filled one frame per
-// write request; this buffer joins those small requests into large writes.
+// Track files are named "BGM_%03d.adpcm" in the working directory and filled frame by frame;
+// this buffer joins the frames into large writes.
 inline constexpr std::size_t kTrackStreamBufferSize = 0x40000;
 
-// A track file's buffered stream. A frame that fits into what is left of the buffer is copied
+// A track file's buffered stream. Frames that fit into what is left of the buffer are copied
 // there inline; only a frame that fills the buffer goes through the stream's own write, which
-// flushes it. Either way a frame is one write request, and its failure is that flush's.
+// flushes it, so a frame fails to be written only where that flush fails.
 class TrackStream : public std::filebuf {
  public:
   bool write_frame(const unsigned char* frame) {
