@@ -125,18 +125,38 @@ struct Track {
   bool loops = false;
   std::size_t loop_start = kLeadingFiller;  // where the loop-start frame stands in the first pair
   std::size_t end_k = 0;  // where the loop end or end of stream stands in the last pair
-  unsigned char intro[2][kStretchFrames * kFrameSize];
-  unsigned char stretch[2][kStretchFrames * kFrameSize];
+  const unsigned char* intro[2] = {};
+  const unsigned char* stretch[2] = {};
 };
 
-void begin_track(Track& track, std::uint64_t number, std::uint64_t& random) {
+// Tones come back from track to track, and a track's intro is another track's chord: each
+// stretch is encoded once. There are at most 32 tones: 8 roots and their fifths, and the same a
+// fourth higher.
+struct Stretches {
+  static constexpr std::size_t kTones = 32;
+  double hz[kTones] = {};
+  std::size_t count = 0;
+  unsigned char frames[kTones][kStretchFrames * kFrameSize];
+};
+
+const unsigned char* stretch_of(double hz, Stretches& stretches) {
+  for (std::size_t i = 0; i < stretches.count; ++i) {
+    if (stretches.hz[i] == hz) return stretches.frames[i];
+  }
+  if (stretches.count == Stretches::kTones) std::abort();
+  stretches.hz[stretches.count] = hz;
+  encode_stretch(hz, stretches.frames[stretches.count]);
+  return stretches.frames[stretches.count++];
+}
+
+void begin_track(Track& track, std::uint64_t number, std::uint64_t& random, Stretches& stretches) {
   track.length = kShortestTrack + next_random(random) % (kLongestTrack - kShortestTrack + 1);
   track.done = 0;
   track.loops = number % 2 == 0;
   static constexpr int kMajorScale[] = {0, 2, 4, 5, 7, 9, 11, 12};
   const double root = 220 * std::pow(2.0, kMajorScale[number % 8] / 12.0);
-  encode_stretch(root, track.stretch[0]);
-  encode_stretch(root * 1.5, track.stretch[1]);
+  track.stretch[0] = stretch_of(root, stretches);
+  track.stretch[1] = stretch_of(root * 1.5, stretches);
   if (track.loops) {
     // A player loops from the loop start to the last pair of frames before the loop end.
     track.loop_start = kLeadingFiller + kIntroFrames;
@@ -144,8 +164,8 @@ void begin_track(Track& track, std::uint64_t number, std::uint64_t& random) {
     const std::size_t ends = (kFramesPerBlock - 1 - first_end) / kStretchFrames + 1;
     track.end_k = first_end + next_random(random) % ends * kStretchFrames;
     const double fourth_up = root * std::pow(2.0, 5 / 12.0);
-    encode_stretch(fourth_up, track.intro[0]);
-    encode_stretch(fourth_up * 1.5, track.intro[1]);
+    track.intro[0] = stretch_of(fourth_up, stretches);
+    track.intro[1] = stretch_of(fourth_up * 1.5, stretches);
   } else {
     track.loop_start = kLeadingFiller;
     track.end_k = kLeadingFiller + 1 + next_random(random) % (kFramesPerBlock - kLeadingFiller - 1);
@@ -201,10 +221,11 @@ int main(int argc, char** argv) {
   }
   const std::unique_ptr<unsigned char[]> pair_bytes(new unsigned char[kBlockPairSize]);
   const std::unique_ptr<Track> track(new Track);
+  const std::unique_ptr<Stretches> stretches(new Stretches);
   std::uint64_t random = 0x766f7273706c6974;  // "vorsplit"
   std::uint64_t tracks = 0;
   for (std::uint64_t pair = 0; ok && pair < pairs + (trailing > 0 ? 1 : 0); ++pair) {
-    if (track->done == track->length) begin_track(*track, tracks++, random);
+    if (track->done == track->length) begin_track(*track, tracks++, random, *stretches);
     fill_block(pair_bytes.get(), *track, 0);
     fill_block(pair_bytes.get() + kBlockSize, *track, 1);
     ok = std::fwrite(pair_bytes.get(), pair < pairs ? kBlockPairSize : trailing, 1, out) == 1;
