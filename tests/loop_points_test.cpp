@@ -76,7 +76,7 @@ TEST(LoopPoints, EachTrackGetsItsLoop) {
 // track's loop points all the same, and says which tracks may not fit them. It never writes a
 // track file, nor changes the archive.
 TEST(LoopPoints, FailuresAndTracksThatDoNotFit) {
-  const Archive archive = Archive(2, {{0, 0, 1, H, 0x03}});
+  const Archive archive(2, {{0, 0, 1, H, 0x03}});
   const std::string loops0 = "BGM_000.txtp : loops from sample 0 to 28",
                     cant_open = "Can't open file BGM_001.txtp";
   const struct {

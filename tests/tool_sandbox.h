@@ -106,8 +106,9 @@ struct ToolSandbox {
     fs::create_directory(caller);
     fs::create_directory(bin);
     if (room_on_disk) {
-      const std::uint64_t tool_pages = (fs::file_size(VORSPLIT_TOOL) + 4095) / 4096 +
-                                       (fs::file_size(VORLOOP_TOOL) + 4095) / 4096;
+      std::uint64_t tool_pages = 0;
+      for (const char* t : {VORSPLIT_TOOL, VORLOOP_TOOL})
+        tool_pages += (fs::file_size(t) + 4095) / 4096;
       const std::string size = "size=" + std::to_string(tool_pages * 4096 + *room_on_disk);
       mounted = mount("tmpfs", bin.c_str(), "tmpfs", 0, size.c_str()) == 0;
       EXPECT_TRUE(mounted) << "can't mount a tmpfs on " << bin;
