@@ -38,4 +38,10 @@ inline constexpr unsigned char kEndFrame[kFrameSize] = {
     0x77,          0x77,
 };
 
+// Only a track that ends on a loop end is followed by the end frame; one that ends on an end of
+// stream stops on its own.
+inline bool adds_end_frame(const unsigned char* last_frame) {
+  return last_frame[kFlagOffset] == kFlagLoopEnd;
+}
+
 }  // namespace vorsplit

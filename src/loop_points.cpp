@@ -9,72 +9,81 @@
 
 namespace vorsplit {
 
+TrackLoop LoopCounter::end_track(const unsigned char* last_frame, int channel) {
+  ++kept_[channel];
+  return finish(adds_end_frame(last_frame));
+}
+
+TrackLoop LoopCounter::end_archive() { return finish(false); }
+
+// A player takes a track's frames two at a time, one for each of its channels. The loop ends
+// with the last pair of two archive frames, before the end frame that follows a loop end, which
+// would silence a channel at every pass. It starts where the sound chip returns to: the last loop
+// start of channel 0, else of channel 1, else the track's start.
+TrackLoop LoopCounter::finish(bool ends_on_loop_end) {
+  TrackLoop loop;
+  const std::uint64_t archive_frames = kept_[0] + kept_[1];
+  loop.track_bytes = (archive_frames + (ends_on_loop_end ? 1 : 0)) * kFrameSize;
+  loop.samples = archive_frames / 2 * kSamplesPerFrame;
+  loop.playable = loop.track_bytes >= 2 * kFrameSize;
+  const int loop_channel = has_loop_start_[0] ? 0 : 1;
+  loop.start =
+      has_loop_start_[loop_channel] ? loop_start_[loop_channel] * kSamplesPerFrame : 0;
+  loop.end = loop.samples;
+  loop.loops = ends_on_loop_end && loop.end > loop.start;
+  *this = {};
+  return loop;
+}
+
+int format_txtp(char* text, std::size_t size, const char* track_name, const TrackLoop& loop) {
+  return loop.loops ? std::snprintf(text, size, "%s #I %" PRIu64 " %" PRIu64 "\n", track_name,
+                                    loop.start, loop.end)
+                    : std::snprintf(text, size, "%s\n", track_name);
+}
+
+int format_loop_line(char* line, std::size_t size, const char* txtp_name, const TrackLoop& loop) {
+  return loop.loops ? std::snprintf(line, size, "%s : loops from sample %" PRIu64 " to %" PRIu64
+                                                "\n",
+                                    txtp_name, loop.start, loop.end)
+                    : std::snprintf(line, size, "%s : plays once\n", txtp_name);
+}
+
 namespace {
 
-// What the walk over the archive does for vorloop: it counts, for each channel, the frames that
-// vorsplit writes to the track, and where the channel's last loop start stood among them.
-struct LoopFinder {
-  struct Track {
-    std::uint64_t kept[2] = {};
-    // A loop start that is filler is not kept: it stands where its channel's next frame will.
-    std::uint64_t loop_start[2] = {};
-    bool has_loop_start[2] = {};
-  };
-
+// What the walk over the archive does for vorloop: it writes each playable track's loop file as
+// the track ends, and checks the track file that vorsplit wrote beside it.
+struct LoopFiles {
   const char* archive_path = nullptr;
   std::int32_t track_number = 0;
-  Track track;
+  LoopCounter counter;
   bool mismatch = false;
 
-  void marker(unsigned char flag, int channel, std::uint64_t) {
-    if (flag != kFlagLoopStart) return;
-    track.loop_start[channel] = track.kept[channel];
-    track.has_loop_start[channel] = true;
-  }
+  void marker(unsigned char flag, int channel, std::uint64_t) { counter.marker(flag, channel); }
   ExitStatus keep(const unsigned char*, int channel) {
-    ++track.kept[channel];
+    counter.keep(channel);
     return kExitSuccess;
   }
   ExitStatus keep_run(const unsigned char*, const unsigned char*, std::size_t positions) {
-    track.kept[0] += positions;
-    track.kept[1] += positions;
+    counter.keep_run(positions);
     return kExitSuccess;
   }
   ExitStatus end_track(const unsigned char* last_frame, int channel, std::uint64_t) {
-    ++track.kept[channel];
-    return finish_track(last_frame[kFlagOffset] == kFlagLoopEnd);
+    return finish_track(counter.end_track(last_frame, channel));
   }
-  ExitStatus end_archive() { return finish_track(false); }
+  ExitStatus end_archive() { return finish_track(counter.end_archive()); }
 
-  // A player takes a track's frames two at a time, one for each of its channels. The loop ends
-  // with the last pair of two archive frames, before the end frame that follows a loop end,
-  // which would silence a channel at every pass. It starts where the sound chip returns to: the
-  // last loop start of channel 0, else of channel 1, else the track's start.
-  ExitStatus finish_track(bool ends_on_loop_end) {
-    const std::uint64_t archive_frames = track.kept[0] + track.kept[1];
-    const std::uint64_t track_bytes = (archive_frames + (ends_on_loop_end ? 1 : 0)) * kFrameSize;
-    const std::uint64_t end = archive_frames / 2 * kSamplesPerFrame;
-    const int loop_channel = track.has_loop_start[0] ? 0 : 1;
-    const std::uint64_t start =
-        track.has_loop_start[loop_channel] ? track.loop_start[loop_channel] * kSamplesPerFrame : 0;
-    ExitStatus status = kExitSuccess;
-    if (track_bytes >= 2 * kFrameSize) {  // shorter, it has nothing to play
-      status = write_txtp(ends_on_loop_end && end > start, start, end, track_bytes);
-    }
-    track = {};
+  ExitStatus finish_track(const TrackLoop& loop) {
+    const ExitStatus status = loop.playable ? write_txtp(loop) : kExitSuccess;
     ++track_number;
     return status;
   }
 
-  ExitStatus write_txtp(bool loops, std::uint64_t start, std::uint64_t end,
-                        std::uint64_t track_bytes) {
+  ExitStatus write_txtp(const TrackLoop& loop) {
     char adpcm[kTrackNameSize], txtp[kTrackNameSize];
     name_track_file(adpcm, track_number, ".adpcm");
     name_track_file(txtp, track_number, ".txtp");
     char text[kTrackNameSize + 48];
-    const int length = loops ? std::snprintf(text, sizeof text, "%s #I %" PRIu64 " %" PRIu64 "\n",
-                                             adpcm, start, end)
-                             : std::snprintf(text, sizeof text, "%s\n", adpcm);
+    const int length = format_txtp(text, sizeof text, adpcm, loop);
     std::filebuf file;
     // As with a track file: the archive, named like this file or reached through a link from
     // it, would be truncated.
@@ -88,19 +97,17 @@ struct LoopFinder {
       std::printf("Can't write file %s\n", txtp);
       return kExitTrackWrite;
     }
-    if (loops) {
-      std::printf("%s : loops from sample %" PRIu64 " to %" PRIu64 "\n", txtp, start, end);
-    } else {
-      std::printf("%s : plays once\n", txtp);
-    }
+    char line[kTrackNameSize + 64];
+    format_loop_line(line, sizeof line, txtp, loop);
+    std::fputs(line, stdout);
     std::uint64_t size = 0;
     if (!regular_file_size(adpcm, size)) {
       std::printf("Track %s is missing: split the archive with vorsplit first\n", adpcm);
       mismatch = true;
-    } else if (size != track_bytes) {
+    } else if (size != loop.track_bytes) {
       std::printf("Track %s has %" PRIu64 " bytes, but this archive gives it %" PRIu64
                   ": it came from another archive, or was changed\n",
-                  adpcm, size, track_bytes);
+                  adpcm, size, loop.track_bytes);
       mismatch = true;
     }
     return kExitSuccess;
@@ -112,10 +119,10 @@ struct LoopFinder {
 ExitStatus write_loop_points(std::FILE* archive, const char* archive_path, unsigned char* channel0,
                              unsigned char* channel1) {
   unsigned char* const blocks[2] = {channel0, channel1};
-  LoopFinder finder;
-  finder.archive_path = archive_path;
-  const ExitStatus status = walk_archive(archive, archive_path, blocks, finder);
-  return status == kExitSuccess && finder.mismatch ? kExitTrackMismatch : status;
+  LoopFiles files;
+  files.archive_path = archive_path;
+  const ExitStatus status = walk_archive(archive, archive_path, blocks, files);
+  return status == kExitSuccess && files.mismatch ? kExitTrackMismatch : status;
 }
 
 }  // namespace vorsplit

@@ -1,7 +1,5 @@
 #include "track_writer.h"
 
-#include <cinttypes>
-
 #include "block_scanner.h"
 #include "platform.h"
 
@@ -9,7 +7,7 @@ namespace vorsplit {
 
 ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset) {
   name_track_file(writer.name, writer.track_number, ".adpcm");
-  std::printf("0x%08" PRIx64 " : begin %s\n", archive_offset, writer.name);
+  std::printf(kBeginLine, archive_offset, writer.name);
   // Some standard libraries take a stream's buffer only before it opens a file, others only
   // after; a buffer that is not taken leaves the stream's own, which is merely slower.
   writer.file.pubsetbuf(writer.stream_buffer, sizeof writer.stream_buffer);
@@ -28,7 +26,7 @@ ExitStatus begin_track(TrackWriter& writer, std::uint64_t archive_offset) {
 ExitStatus end_track(TrackWriter& writer, const unsigned char* last_frame,
                      std::uint64_t next_offset) {
   ExitStatus status = write_frame(writer, last_frame);
-  if (status == kExitSuccess && last_frame[kFlagOffset] == kFlagLoopEnd) {
+  if (status == kExitSuccess && adds_end_frame(last_frame)) {
     status = write_frame(writer, kEndFrame);
   }
   if (status == kExitSuccess) status = close_track(writer);
@@ -56,7 +54,7 @@ struct TrackFiles {
   TrackWriter& writer;
 
   void marker(unsigned char flag, int, std::uint64_t flag_offset) {
-    std::printf("marker 0x%02x at 0x%08" PRIx64 "\n", flag, flag_offset);
+    std::printf(kMarkerLine, flag, flag_offset);
   }
   ExitStatus keep(const unsigned char* frame, int) { return write_frame(writer, frame); }
   ExitStatus keep_run(const unsigned char* frames0, const unsigned char* frames1,

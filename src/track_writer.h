@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cinttypes>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +13,21 @@
 #include "track_name.h"
 
 namespace vorsplit {
+
+// The lines vorsplit prints as it walks the archive: a track file begins at the offset of its
+// block pair; a frame whose flag is neither plain nor loop body is reported at its flag byte.
+inline constexpr char kBeginLine[] = "0x%08" PRIx64 " : begin %s\n";
+inline constexpr char kMarkerLine[] = "marker 0x%02x at 0x%08" PRIx64 "\n";
+
+// Puts frame k of frames0, then frame k of frames1, for k from 0 to positions - 1, at out: the
+// channels of a track interleaved frame by frame.
+inline void interleave_frames(char* out, const unsigned char* frames0,
+                              const unsigned char* frames1, std::size_t positions) {
+  for (std::size_t k = 0; k < positions; ++k, out += 2 * kFrameSize) {
+    std::memcpy(out, frames0 + k * kFrameSize, kFrameSize);
+    std::memcpy(out + kFrameSize, frames1 + k * kFrameSize, kFrameSize);
+  }
+}
 
 // Track files are named "BGM_%03d.adpcm" in the working directory and filled frame by frame;
 // this buffer joins the frames into large writes.
@@ -39,11 +55,7 @@ class TrackStream : public std::filebuf {
     for (;;) {
       const std::size_t fit =
           std::min(positions, static_cast<std::size_t>(epptr() - pptr()) / (2 * kFrameSize));
-      char* out = pptr();
-      for (std::size_t k = 0; k < fit; ++k, out += 2 * kFrameSize) {
-        std::memcpy(out, frames0 + k * kFrameSize, kFrameSize);
-        std::memcpy(out + kFrameSize, frames1 + k * kFrameSize, kFrameSize);
-      }
+      interleave_frames(pptr(), frames0, frames1, fit);
       pbump(static_cast<int>(fit * 2 * kFrameSize));
       if (fit == positions) return true;
       frames0 += fit * kFrameSize;
