@@ -1,0 +1,220 @@
+// The page's module: the tools' walk over block pairs that the page reads into it, with one more
+// handler, which hands the page what the tools would print and write, as events.
+//
+// The page reads up to kChunkPairs whole pairs into the input, has them walked, and then does what
+// the events say, in order, before the next call; the track bytes are in the output:
+//
+//   event (six numbers)                    what the page does
+//   kLine      text, length                log a line of vorsplit's
+//   kLoopLine  text, length                log a line of vorloop's, after all of vorsplit's
+//   kTrackBegin name, length               create the track file of that name
+//   kTrackEnd  output end, samples, loops, start, end
+//                                          write the track's bytes up to output end; close it
+//   kLoopFile  name, length, text, length  write a loop file
+//
+// The output bytes after the last kTrackEnd belong to the track that is still open. Memory is
+// fixed: whatever the archive's size, the module holds one chunk, its output and its events.
+
+#include <emscripten/emscripten.h>
+
+#include <cstring>
+#include <string_view>
+
+#include "adpcm_txth.h"
+#include "block_scanner.h"
+#include "loop_points.h"
+#include "player_files.h"
+#include "track_name.h"
+#include "track_writer.h"
+
+namespace vorsplit {
+namespace {
+
+// The browser reads a File fastest in large requests; 20 pairs, 8 MB, is near the fastest and
+// keeps the worker's memory small.
+constexpr std::size_t kChunkPairs = 20;
+
+enum PageEvent { kLine = 1, kLoopLine, kTrackBegin, kTrackEnd, kLoopFile };
+constexpr std::size_t kEventSize = 6;
+
+// A pair can give a marker for every frame, and a track's end, its loop file and the next
+// track's beginning: the walk of a pair starts only where that much room is left.
+constexpr std::size_t kPairEvents = 2 * kFramesPerBlock + 8;
+constexpr std::size_t kLineSize = 64;  // "marker 0x%02x at 0x%08" PRIx64 fits
+constexpr std::size_t kEventRoom = 2 * kPairEvents;
+constexpr std::size_t kTextRoom = kEventRoom * kLineSize;
+
+struct Page {
+  alignas(0x1000) unsigned char input[kChunkPairs * kBlockPairSize];
+  // At most one track ends in a pair, and adds at most the end frame.
+  alignas(0x1000) char output[kChunkPairs * (kBlockPairSize + kFrameSize)];
+  double events[kEventRoom * kEventSize];
+  char text[kTextRoom];
+  std::size_t output_fill = 0, event_count = 0, text_fill = 0;
+  std::uint64_t pair_offset = 0;
+};
+Page page;
+
+// Puts text into the text room and returns where.
+std::size_t put_text(const char* text, std::size_t length) {
+  std::memcpy(page.text + page.text_fill, text, length);
+  page.text_fill += length;
+  return page.text_fill - length;
+}
+
+void event(PageEvent kind, double a = 0, double b = 0, double c = 0, double d = 0, double e = 0) {
+  double* const at = page.events + page.event_count++ * kEventSize;
+  at[0] = kind, at[1] = a, at[2] = b, at[3] = c, at[4] = d, at[5] = e;
+}
+
+void text_event(PageEvent kind, const char* text, int length) {
+  const std::size_t at = put_text(text, static_cast<std::size_t>(length));
+  event(kind, static_cast<double>(at), length);
+}
+
+// A line as the tools print it, without its line feed: the log is a line a line.
+void line_event(PageEvent kind, const char* line, int length) {
+  text_event(kind, line, length > 0 && line[length - 1] == '\n' ? length - 1 : length);
+}
+
+void put_output(const void* bytes, std::size_t length) {
+  std::memcpy(page.output + page.output_fill, bytes, length);
+  page.output_fill += length;
+}
+
+// What the walk over the archive does for the page: vorsplit's lines and track bytes, and
+// vorloop's loop files and lines, as the tools would give them one after the other.
+struct PageTracks {
+  std::int32_t track_number = 0;
+  LoopCounter loops;
+
+  void marker(unsigned char flag, int channel, std::uint64_t flag_offset) {
+    loops.marker(flag, channel);
+    char line[kLineSize];
+    line_event(kLine, line, std::snprintf(line, sizeof line, kMarkerLine, flag, flag_offset));
+  }
+  ExitStatus keep(const unsigned char* frame, int channel) {
+    loops.keep(channel);
+    put_output(frame, kFrameSize);
+    return kExitSuccess;
+  }
+  ExitStatus keep_run(const unsigned char* frames0, const unsigned char* frames1,
+                      std::size_t positions) {
+    loops.keep_run(positions);
+    interleave_frames(page.output + page.output_fill, frames0, frames1, positions);
+    page.output_fill += positions * 2 * kFrameSize;
+    return kExitSuccess;
+  }
+  ExitStatus end_track(const unsigned char* last_frame, int channel, std::uint64_t next_pair) {
+    const TrackLoop loop = loops.end_track(last_frame, channel);
+    put_output(last_frame, kFrameSize);
+    if (adds_end_frame(last_frame)) put_output(kEndFrame, kFrameSize);
+    finish(loop);
+    ++track_number;
+    begin(next_pair);
+    return kExitSuccess;
+  }
+  ExitStatus end_archive() {
+    finish(loops.end_archive());
+    return kExitSuccess;
+  }
+
+  void begin(std::uint64_t pair_offset) {
+    char name[kTrackNameSize], line[kLineSize];
+    name_track_file(name, track_number, ".adpcm");
+    line_event(kLine, line, std::snprintf(line, sizeof line, kBeginLine, pair_offset, name));
+    text_event(kTrackBegin, name, static_cast<int>(std::strlen(name)));
+  }
+  void finish(const TrackLoop& loop) {
+    event(kTrackEnd, static_cast<double>(page.output_fill), static_cast<double>(loop.samples),
+          loop.loops, static_cast<double>(loop.start), static_cast<double>(loop.end));
+    if (!loop.playable) return;
+    char adpcm[kTrackNameSize], txtp[kTrackNameSize], text[kLineSize], line[kLineSize];
+    name_track_file(adpcm, track_number, ".adpcm");
+    name_track_file(txtp, track_number, ".txtp");
+    const std::size_t name_at = put_text(txtp, std::strlen(txtp));
+    const int text_length = format_txtp(text, sizeof text, adpcm, loop);
+    const std::size_t text_at = put_text(text, static_cast<std::size_t>(text_length));
+    event(kLoopFile, static_cast<double>(name_at), static_cast<double>(std::strlen(txtp)),
+          static_cast<double>(text_at), text_length);
+    line_event(kLoopLine, line, format_loop_line(line, sizeof line, txtp, loop));
+  }
+};
+PageTracks tracks;
+
+// The players' files, as the tools have them beside them; the TXTH file at the page's rate.
+constexpr std::string_view kTxthRate = "sample_rate = 44100\n";
+char player_file[sizeof kAdpcmTxth + 16];
+std::size_t player_file_size = 0;
+
+}  // namespace
+}  // namespace vorsplit
+
+using namespace vorsplit;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE std::size_t page_pair_size() { return kBlockPairSize; }
+EMSCRIPTEN_KEEPALIVE std::size_t page_chunk_pairs() { return kChunkPairs; }
+EMSCRIPTEN_KEEPALIVE unsigned char* page_input() { return page.input; }
+EMSCRIPTEN_KEEPALIVE char* page_output() { return page.output; }
+EMSCRIPTEN_KEEPALIVE std::size_t page_output_fill() { return page.output_fill; }
+EMSCRIPTEN_KEEPALIVE double* page_events() { return page.events; }
+EMSCRIPTEN_KEEPALIVE std::size_t page_event_count() { return page.event_count; }
+EMSCRIPTEN_KEEPALIVE char* page_text() { return page.text; }
+
+// The page has done what the events said and written the output.
+EMSCRIPTEN_KEEPALIVE void page_drained() {
+  page.output_fill = page.event_count = page.text_fill = 0;
+}
+
+// A new archive: track 0 begins at offset 0, before anything is read.
+EMSCRIPTEN_KEEPALIVE void page_split_start() {
+  page_drained();
+  page.pair_offset = 0;
+  tracks = PageTracks();
+  tracks.begin(0);
+}
+
+// Walks pairs first .. first + count - 1 of the input, as far as the room for events allows;
+// returns how many it walked.
+EMSCRIPTEN_KEEPALIVE std::size_t page_split_pairs(std::size_t first, std::size_t count) {
+  std::size_t walked = 0;
+  for (; walked < count; ++walked) {
+    if (kEventRoom - page.event_count < kPairEvents ||
+        kTextRoom - page.text_fill < kPairEvents * kLineSize) {
+      break;
+    }
+    unsigned char* const pair = page.input + (first + walked) * kBlockPairSize;
+    unsigned char* const blocks[2] = {pair, pair + kBlockSize};
+    walk_pair(blocks, page.pair_offset, tracks);
+    page.pair_offset += kBlockPairSize;
+  }
+  return walked;
+}
+
+// No further whole pair: the open track ends with what it holds.
+EMSCRIPTEN_KEEPALIVE void page_split_end() { tracks.end_archive(); }
+
+// 0: .adpcm.txth at sample_rate, 1: 44100Hz.genh, 2: 48000Hz.genh; its size is
+// page_player_file_size().
+EMSCRIPTEN_KEEPALIVE const char* page_player_file(int which, std::uint32_t sample_rate) {
+  if (which == 0) {
+    const std::string_view txth(kAdpcmTxth);
+    const std::size_t at = txth.find(kTxthRate);
+    if (at == std::string_view::npos) return nullptr;
+    player_file_size = static_cast<std::size_t>(
+        std::snprintf(player_file, sizeof player_file, "%.*ssample_rate = %u\n%s",
+                      static_cast<int>(at), kAdpcmTxth, static_cast<unsigned>(sample_rate),
+                      kAdpcmTxth + at + kTxthRate.size()));
+    return player_file;
+  }
+  unsigned char header[kGenhSize];
+  make_genh(header, which == 1 ? 44100 : 48000);
+  std::memcpy(player_file, header, kGenhSize);
+  player_file_size = kGenhSize;
+  return player_file;
+}
+EMSCRIPTEN_KEEPALIVE std::size_t page_player_file_size() { return player_file_size; }
+
+}  // extern "C"
