@@ -27,8 +27,7 @@ TrackLoop LoopCounter::finish(bool ends_on_loop_end) {
   loop.samples = archive_frames / 2 * kSamplesPerFrame;
   loop.playable = loop.track_bytes >= 2 * kFrameSize;
   const int loop_channel = has_loop_start_[0] ? 0 : 1;
-  loop.start =
-      has_loop_start_[loop_channel] ? loop_start_[loop_channel] * kSamplesPerFrame : 0;
+  loop.start = has_loop_start_[loop_channel] ? loop_start_[loop_channel] * kSamplesPerFrame : 0;
   loop.end = loop.samples;
   loop.loops = ends_on_loop_end && loop.end > loop.start;
   *this = {};
@@ -42,10 +41,10 @@ int format_txtp(char* text, std::size_t size, const char* track_name, const Trac
 }
 
 int format_loop_line(char* line, std::size_t size, const char* txtp_name, const TrackLoop& loop) {
-  return loop.loops ? std::snprintf(line, size, "%s : loops from sample %" PRIu64 " to %" PRIu64
-                                                "\n",
-                                    txtp_name, loop.start, loop.end)
-                    : std::snprintf(line, size, "%s : plays once\n", txtp_name);
+  return loop.loops
+             ? std::snprintf(line, size, "%s : loops from sample %" PRIu64 " to %" PRIu64 "\n",
+                             txtp_name, loop.start, loop.end)
+             : std::snprintf(line, size, "%s : plays once\n", txtp_name);
 }
 
 namespace {

@@ -20,8 +20,8 @@ inline constexpr std::size_t kGenhSize = 0x40;
 
 inline void make_genh(unsigned char (&header)[kGenhSize], std::uint32_t sample_rate) {
   const std::uint32_t fields[] = {0x484e4547,  // "GENH"
-                                  2,           0x10, sample_rate, 0xffffffff, 0, 0,
-                                  kGenhSize,   kGenhSize};
+                                  2,          0x10, sample_rate, 0xffffffff,
+                                  0,          0,    kGenhSize,   kGenhSize};
   for (unsigned char& byte : header) byte = 0;
   for (std::size_t f = 0; f < sizeof fields / sizeof fields[0]; ++f) {
     for (std::size_t i = 0; i < 4; ++i)

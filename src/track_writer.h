@@ -21,8 +21,8 @@ inline constexpr char kMarkerLine[] = "marker 0x%02x at 0x%08" PRIx64 "\n";
 
 // Puts frame k of frames0, then frame k of frames1, for k from 0 to positions - 1, at out: the
 // channels of a track interleaved frame by frame.
-inline void interleave_frames(char* out, const unsigned char* frames0,
-                              const unsigned char* frames1, std::size_t positions) {
+inline void interleave_frames(char* out, const unsigned char* frames0, const unsigned char* frames1,
+                              std::size_t positions) {
   for (std::size_t k = 0; k < positions; ++k, out += 2 * kFrameSize) {
     std::memcpy(out, frames0 + k * kFrameSize, kFrameSize);
     std::memcpy(out + kFrameSize, frames1 + k * kFrameSize, kFrameSize);

@@ -112,7 +112,10 @@ function choose(file) {
   run('look');
 }
 
-input.addEventListener('change', () => choose(input.files[0]));
+input.addEventListener('change', () => {
+  choose(input.files[0]);
+  input.value = '';  // so that choosing the same file again, changed or not, splits it again
+});
 const drop = byId('drop');
 drop.addEventListener('dragover', (event) => {
   event.preventDefault();

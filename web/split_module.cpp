@@ -203,10 +203,9 @@ EMSCRIPTEN_KEEPALIVE const char* page_player_file(int which, std::uint32_t sampl
     const std::string_view txth(kAdpcmTxth);
     const std::size_t at = txth.find(kTxthRate);
     if (at == std::string_view::npos) return nullptr;
-    player_file_size = static_cast<std::size_t>(
-        std::snprintf(player_file, sizeof player_file, "%.*ssample_rate = %u\n%s",
-                      static_cast<int>(at), kAdpcmTxth, static_cast<unsigned>(sample_rate),
-                      kAdpcmTxth + at + kTxthRate.size()));
+    player_file_size = static_cast<std::size_t>(std::snprintf(
+        player_file, sizeof player_file, "%.*ssample_rate = %u\n%s", static_cast<int>(at),
+        kAdpcmTxth, static_cast<unsigned>(sample_rate), kAdpcmTxth + at + kTxthRate.size()));
     return player_file;
   }
   unsigned char header[kGenhSize];

@@ -1,0 +1,180 @@
+// What the page's tests share: synthetic archives, the native tools as the oracle, a server on
+// 127.0.0.1, and Debian's Chromium driven as a user drives the page. Everything a test makes
+// lies in one temporary folder, removed at the end.
+'use strict';
+
+const assert = require('node:assert');
+const {spawnSync} = require('node:child_process');
+const crypto = require('node:crypto');
+const fs = require('node:fs');
+const http = require('node:http');
+const os = require('node:os');
+const path = require('node:path');
+const {chromium} = require('playwright-core');
+
+const kFrame = 16, kBlock = 204800, kPair = 409600;
+const env = (name) => process.env[name] || assert.fail(`${name} names what the tests need`);
+
+// A synthetic archive whose frames tell where they came from: the sample bytes hold the pair,
+// the channel and the position. Every frame is plain, with a header that is not filler, but
+// where marks give [pair, channel, position, header, flag].
+function archive(pairs, marks = [], trailingBytes = 0) {
+  const bytes = Buffer.alloc(pairs * kPair + trailingBytes, 0xee);
+  for (let at = 0; at + kFrame <= bytes.length; at += kFrame) {
+    const p = Math.floor(at / kPair), c = Math.floor((at % kPair) / kBlock);
+    const k = (at % kBlock) / kFrame;
+    bytes.set([0x5c, 0, p & 0xff, p >> 8, c, k & 0xff, k >> 8], at);
+  }
+  for (const [p, c, k, header, flag] of marks) bytes.set([header, flag], p * kPair + c * kBlock + k * kFrame);
+  return bytes;
+}
+
+const sha256 = (bytes) => crypto.createHash('sha256').update(bytes).digest('hex');
+
+// The files of a folder by name and hash, folders left out.
+function folderFiles(folder) {
+  const files = {};
+  for (const name of fs.readdirSync(folder).sort()) {
+    const at = path.join(folder, name);
+    if (fs.statSync(at).isFile()) files[name] = sha256(fs.readFileSync(at));
+  }
+  return files;
+}
+
+class Sandbox {
+  constructor() {
+    this.root = fs.mkdtempSync(path.join(os.tmpdir(), 'vorsplit-page-test-'));
+  }
+  folder(...names) {
+    const at = path.join(this.root, ...names);
+    fs.mkdirSync(at, {recursive: true});
+    return at;
+  }
+  remove() { fs.rmSync(this.root, {recursive: true, force: true}); }
+
+  // What vorsplit and then vorloop, copied into a folder of their own with the players' files
+  // and run from another, write and print for archivePath: the lines after their banners, and
+  // the files beside them but the tools. prepare(folder) runs first.
+  native(archivePath, prepare = () => {}) {
+    const bin = this.folder(`tools-${++Sandbox.runs}`), caller = this.folder('caller');
+    const players = env('VORSPLIT_PLAYER_FILES');
+    for (const name of ['.adpcm.txth', '44100Hz.genh', '48000Hz.genh']) {
+      fs.copyFileSync(path.join(players, name), path.join(bin, name));
+    }
+    const tools = [env('VORSPLIT_TOOL'), env('VORLOOP_TOOL')].map((tool) => {
+      fs.copyFileSync(tool, path.join(bin, path.basename(tool)));
+      fs.chmodSync(path.join(bin, path.basename(tool)), 0o755);
+      return path.join(bin, path.basename(tool));
+    });
+    prepare(bin);
+    const log = [];
+    for (const tool of tools) {
+      const run = spawnSync(tool, [archivePath], {cwd: caller, encoding: 'utf8', maxBuffer: 1 << 30});
+      log.push(...run.stdout.split('\n').slice(2, -1));
+      if (run.status !== 0) break;  // as the drop-here file does: vorloop after a split only
+    }
+    const files = folderFiles(bin);
+    for (const tool of tools) delete files[path.basename(tool)];
+    return {log, files};
+  }
+
+  // Headless Chromium with a profile of its own, as a user's, and the page served from
+  // 127.0.0.1 (or, with fromDisk, opened from its file).
+  async open({fromDisk = false} = {}) {
+    const pageDir = env('VORSPLIT_PAGE');
+    if (!this.server) {
+      const types = {'.html': 'text/html', '.js': 'text/javascript'};
+      this.server = http.createServer((request, response) => {
+        const file = path.join(pageDir, path.basename(new URL(request.url, 'http://x').pathname));
+        if (!fs.existsSync(file)) return response.writeHead(404).end();
+        response.writeHead(200, {'content-type': types[path.extname(file)] ?? 'text/plain'});
+        response.end(fs.readFileSync(file));
+      });
+      await new Promise((resolve) => this.server.listen(0, '127.0.0.1', resolve));
+    }
+    this.browser ??= await chromium.launchPersistentContext(this.folder('profile'), {
+      executablePath: env('CHROMIUM'),
+      acceptDownloads: true,
+      args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+             '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    });
+    const page = await this.browser.newPage();
+    page.errors = [];
+    page.on('pageerror', (error) => page.errors.push(error.message));
+    await page.goto(fromDisk ? `file://${path.join(pageDir, 'index.html')}`
+                             : `http://127.0.0.1:${this.server.address().port}/index.html`);
+    return page;
+  }
+  async close() {
+    await this.browser?.close();
+    this.server?.close();
+    this.remove();
+  }
+}
+Sandbox.runs = 0;
+
+// The page's log, a line a line.
+async function pageLog(page) {
+  return (await page.textContent('#log')).split('\n').slice(0, -1);
+}
+
+async function settled(page) {
+  await page.waitForFunction(() => document.body.dataset.state !== 'working', null,
+                             {timeout: 120000});
+  return page.evaluate(() => document.body.dataset.state);
+}
+
+// Chooses the archive as a user does, and waits for the page to show what it holds.
+async function choose(page, archivePath) {
+  await page.setInputFiles('input[type=file]', archivePath);
+  return settled(page);
+}
+
+// Hands the page the browser's origin-private folder, emptied, in place of the folder a user
+// picks; prepare(root), the text of a function, runs in the page first.
+async function handFolder(page, prepare = 'root => {}') {
+  await page.evaluate(async (prepare) => {
+    const root = await navigator.storage.getDirectory();
+    for await (const name of root.keys()) await root.removeEntry(name, {recursive: true});
+    await eval(prepare)(root);
+    window.showDirectoryPicker = async () => root;
+  }, prepare);
+}
+
+// The files of the origin-private folder by name and hash.
+async function folderFilesOf(page) {
+  const files = await page.evaluate(async () => {
+    const files = {};
+    const hex = (digest) => [...new Uint8Array(digest)].map((b) => b.toString(16).padStart(2, '0'));
+    const root = await navigator.storage.getDirectory();
+    for await (const [name, handle] of root.entries()) {
+      if (handle.kind !== 'file') continue;
+      const bytes = await (await handle.getFile()).arrayBuffer();
+      files[name] = hex(await crypto.subtle.digest('SHA-256', bytes)).join('');
+    }
+    return files;
+  });
+  return Object.fromEntries(Object.entries(files).sort());
+}
+
+// The page's folder route: the state it ends in, and the files it leaves in the folder.
+async function saveToFolder(page, prepare) {
+  await handFolder(page, prepare);
+  await page.click('#save-folder');
+  return {state: await settled(page), files: await folderFilesOf(page)};
+}
+
+// The page's zip route: the download's name, and the files in it by name and hash.
+async function downloadZip(page, sandbox) {
+  const [download] = await Promise.all([page.waitForEvent('download', {timeout: 120000}),
+                                        page.click('#download-zip')]);
+  const zip = path.join(sandbox.folder('zips'), `${++Sandbox.runs}.zip`);
+  await download.saveAs(zip);
+  const into = sandbox.folder(`unzipped-${Sandbox.runs}`);
+  const unzip = spawnSync('unzip', ['-q', zip, '-d', into], {encoding: 'utf8'});
+  assert.equal(unzip.status, 0, unzip.stderr);
+  return {state: await settled(page), name: download.suggestedFilename(), files: folderFiles(into)};
+}
+
+module.exports = {archive, choose, downloadZip, folderFilesOf, handFolder, kPair, pageLog, Sandbox,
+                  saveToFolder, settled};
