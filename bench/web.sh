@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Times the page splitting a page-cached 1 GiB make_archive archive in headless Chromium, into a
+# zip and into the browser's origin-private folder, against two baselines run alternately with it:
+# the same browser reading the same File the fastest way found (the page's floor), and vorsplit
+# followed by vorloop. Then measures the tab's memory in the folder route on a 64 MB and on the
+# 1 GiB archive. Needs what the page's tests need: Debian's emscripten, chromium and Node.js.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --workflow --preset release >/dev/null
+cmake --workflow --preset web >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+build/release/make_archive "$work/big.bin" 2622 >/dev/null     # 1 GiB
+build/release/make_archive "$work/small.bin" 160 >/dev/null    # 64 MB
+mkdir "$work/tool"
+cp build/release/vorsplit build/release/vorloop "$work/tool/"
+cat "$work/big.bin" "$work/small.bin" >/dev/null   # into the page cache
+
+NODE_PATH="$PWD/build/web/web/node_modules" node bench/web.js "$PWD/build/web" "$work"
