@@ -1,10 +1,21 @@
-# Joins the worker's scripts into one function, vorsplitWorker, whose text the page starts as
-# a worker:  cmake -DOUTPUT=split-worker.js -DPARTS="a.js|b.js" -P bundle.cmake
+# Joins the worker's scripts into one function, vorsplitWorker, whose text the page starts as a
+# worker; inside it, the function outputWorker, whose text that worker starts as the one that
+# writes the files:
+#
+#   cmake -DOUTPUT=split-worker.js -DZIP_WRITER=client-zip/worker.js -DOUTPUT_WORKER=output_worker.js
+#         -DMODULE=split_module.js -DWORKER=worker.js -P bundle.cmake
 cmake_minimum_required(VERSION 3.25)
-set(text "// The page's worker, run from this function's text: the zip writer (client-zip, MIT\n// licence), the module, and the worker's own script.\nfunction vorsplitWorker() {\n")
-string(REPLACE "|" ";" parts "${PARTS}")
-foreach(part IN LISTS parts)
-  file(READ "${part}" content)
-  string(APPEND text "${content}\n")
+foreach(part ZIP_WRITER OUTPUT_WORKER MODULE WORKER)
+  file(READ "${${part}}" ${part}_text)
 endforeach()
-file(WRITE "${OUTPUT}" "${text}}\n")
+file(WRITE "${OUTPUT}" "// The page's worker, run from this function's text: the files' worker with the zip writer
+// (client-zip, MIT licence), the module, and the worker's own script.
+function vorsplitWorker() {
+function outputWorker() {
+${ZIP_WRITER_text}
+${OUTPUT_WORKER_text}
+}
+${MODULE_text}
+${WORKER_text}
+}
+")

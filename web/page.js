@@ -102,7 +102,7 @@ function run(route, folder) {
     event.preventDefault();
     setState('failed', `Failed: the split stopped (${event.message}).`);
   };
-  worker.postMessage({file, route, folder, rate: Number(rateChoice.value)});
+  worker.postMessage({file, route, folder, zipName, rate: Number(rateChoice.value)});
 }
 
 function choose(file) {

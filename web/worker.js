@@ -1,4 +1,5 @@
-// The split, in the page's worker. The page sends one message, {file, route, folder, rate}, and
+// The split, in the page's worker. The page sends one message, {file, route, folder, zipName,
+// rate}, and
 // the worker reads the archive a chunk of block pairs at a time, has the module walk them, and
 // does what the module's events say: lines for the log, track and loop files for the route
 // ('look' keeps nothing, 'zip' makes a zip, 'folder' writes into a folder). It answers with
@@ -11,165 +12,69 @@ class Failure extends Error {}
 const kLine = 1, kLoopLine = 2, kTrackBegin = 3, kTrackEnd = 4, kLoopFile = 5;
 const kEventSize = 6;
 
-// Opens a file of folder for writing from its start, creating it or emptying it, and returns
-// its write and close. An origin-private folder has files that a worker writes straight to
-// disk; elsewhere, as in a folder the user picked, the browser writes through a stream.
-async function openFile(folder, name) {
-  let handle;
-  try {
-    handle = await folder.getFileHandle(name, {create: true});
-  } catch {
-    throw new Failure(`Can't open file ${name}`);
-  }
-  const failed = () => new Failure(`Can't write file ${name}`);
-  try {
-    const access = await handle.createSyncAccessHandle();
-    let at = 0;
-    access.truncate(0);
-    return {
-      handle,
-      write: async (bytes) => {
-        if (access.write(bytes, {at}) !== bytes.byteLength) throw failed();
-        at += bytes.byteLength;
-      },
-      close: async () => {
-        try {
-          access.flush();
-        } finally {
-          access.close();
-        }
-      },
-    };
-  } catch (error) {
-    if (error instanceof Failure) throw error;
-  }
-  let writable;
-  try {
-    writable = await handle.createWritable();
-  } catch {
-    throw new Failure(`Can't open file ${name}`);
-  }
-  return {
-    handle,
-    write: (bytes) => writable.write(bytes).catch(() => { throw failed(); }),
-    close: () => writable.close().catch(() => { throw failed(); }),
-  };
-}
-
-// A route keeps nothing: the page shows what the archive holds.
-class Look {
-  async begin() {}
-  async write() {}
-  async end() {}
-  async file() {}
-  async abandon() {}
-  async finish() { return null; }
-}
-
-// Writes each file into a folder, overwriting a file of the same name.
-class FolderRoute {
-  constructor(folder) { this.folder = folder; }
-  async begin(name) { this.open = await openFile(this.folder, name); }
-  async write(bytes) { await this.open.write(bytes); }
-  async end() {
-    const open = this.open;
-    this.open = null;
-    await open.close();
-  }
-  async file(name, bytes) {
-    await this.begin(name);
-    await this.write(bytes);
-    await this.end();
-  }
-  // After a failure the file being written keeps what it has, as a tool's would.
-  async abandon() {
-    if (this.open) await this.open.close().catch(() => {});
-  }
-  async finish() { return null; }
-}
-
-// Files in the order they are made, for the zip writer to take one after the other.
-class FileQueue {
-  constructor() { this.items = []; this.closed = false; this.wake = null; }
-  push(item) { this.items.push(item); this.wake?.(); }
-  close() { this.closed = true; this.wake?.(); }
-  async *[Symbol.asyncIterator]() {
-    for (;;) {
-      if (this.items.length) yield this.items.shift();
-      else if (this.closed) return;
-      else await new Promise((resolve) => { this.wake = resolve; });
-    }
-  }
-}
-
-// Streams every file into one uncompressed zip (ZIP64 where it passes 4 GiB), spooled to a file
-// of the origin-private folder where the page may have one, else into Blobs, which the browser
-// keeps out of the page's memory. Either way the page gets the zip as a Blob to download.
-class ZipRoute {
-  constructor() {
-    this.files = new FileQueue();
-    this.waiting = null;  // the track's bytes that the zip writer has not passed on yet
-    this.done = this.collect(downloadZip(this.files).body);
-  }
-  async spool() {
-    try {
-      const root = await navigator.storage.getDirectory();
-      // One zip at a time: the one before has been downloaded by now.
-      await root.removeEntry('zips', {recursive: true}).catch(() => {});
-      const folder = await root.getDirectoryHandle('zips', {create: true});
-      return await openFile(folder, `${Date.now()}.zip`);
-    } catch {
-      const blobs = [];
-      let pending = [], size = 0;
-      const toBlob = () => {
-        blobs.push(new Blob(pending));
-        pending = [];
-        size = 0;
-      };
-      return {
-        write: async (bytes) => {
-          pending.push(bytes.slice());
-          size += bytes.byteLength;
-          if (size >= 16 << 20) toBlob();
-        },
-        close: async () => toBlob(),
-        blob: () => new Blob(blobs, {type: 'application/zip'}),
-      };
-    }
-  }
-  async collect(zip) {
-    const out = await this.spool();
-    try {
-      const reader = zip.getReader();
-      for (let read; !(read = await reader.read()).done;) {
-        await out.write(read.value);
-        if (read.value === this.waiting) this.wake();
+// Where the split's files go. The page's lines and rows go the same way, so that none is shown
+// before the files that come before it are written, and none after a failure. For a look,
+// nothing is kept and the lines go straight to the page; otherwise a worker of its own
+// (outputWorker) writes the files into a folder or a zip while the split goes on, and the track
+// bytes go there in buffers that come back once they are written.
+class Output {
+  constructor(route, {folder, zipName}, size) {
+    this.keeps = route !== 'look';
+    this.failed = null;
+    this.finished = new Promise((resolve, reject) => {
+      this.resolve = resolve;
+      this.reject = reject;
+    });
+    this.finished.catch(() => {});
+    if (!this.keeps) return;
+    this.free = [0, 1, 2].map(() => new ArrayBuffer(size));
+    this.writer = new Worker(URL.createObjectURL(new Blob([`(${outputWorker})()`])));
+    this.writer.onmessage = ({data}) => {
+      if (data.free) this.free.push(data.free);
+      if (data.pass) postMessage(data.pass);
+      if ('finished' in data) this.resolve(data.finished);
+      if (data.failed) {
+        this.failed = new Failure(data.failed);
+        this.reject(this.failed);
       }
-    } finally {
-      await out.close();
-    }
-    return out.handle ? out.handle.getFile() : out.blob();
+      this.wake?.();
+    };
+    this.writer.postMessage(route === 'zip' ? {zip: zipName} : {folder});
   }
-  async begin(name) {
-    const stream = new ReadableStream({start: (controller) => { this.track = controller; }});
-    this.files.push({name, input: stream});
+  pass(message) {
+    if (this.keeps) this.writer.postMessage({pass: message});
+    else postMessage(message);
   }
-  // The bytes are the module's, which the next chunk overwrites: the zip writer passes them on
-  // before the split goes on.
+  post(message) {
+    if (this.keeps) this.writer.postMessage(message);
+  }
+  // Hands a copy of bytes to the writer, once it has a buffer free.
   async write(bytes) {
-    const passed = new Promise((resolve) => { this.wake = resolve; });
-    this.waiting = bytes;
-    this.track.enqueue(bytes);
-    await Promise.race([passed, this.done]);
-    this.waiting = null;
+    if (!this.keeps || !bytes.byteLength) return;
+    while (!this.free.length) {
+      await Promise.race([new Promise((resolve) => { this.wake = resolve; }), this.finished]);
+    }
+    const buffer = this.free.pop();
+    new Uint8Array(buffer).set(bytes);
+    this.writer.postMessage({data: buffer, length: bytes.byteLength}, [buffer]);
   }
-  async end() { this.track.close(); }
-  async file(name, bytes) { this.files.push({name, input: bytes}); }
-  async abandon() {}
+  // Throws the writer's failure, if it has met one: the split stops there.
+  check() {
+    if (this.failed) throw this.failed;
+  }
   async finish() {
-    this.files.close();
-    return await this.done;
+    if (!this.keeps) return null;
+    this.writer.postMessage({finish: true});
+    return this.finished;
   }
+  // After the split's own failure: the writer closes what it writes and says line last.
+  async abandon(line) {
+    if (!this.keeps) return postMessage({failed: line});
+    this.writer.postMessage({abandon: line});
+    await this.finished.catch(() => {});
+    postMessage({failed: this.failed?.message ?? line});
+  }
+  close() { this.writer?.terminate(); }
 }
 
 let module = null;
@@ -177,16 +82,15 @@ const ready = createSplitModule().then((m) => { module = m; });
 
 onmessage = async ({data}) => {
   await ready;
-  const route = data.route === 'zip'      ? new ZipRoute()
-                : data.route === 'folder' ? new FolderRoute(data.folder)
-                                          : new Look();
+  const output = new Output(data.route, data, module._page_output_size());
   try {
-    await split(data.file, data.rate, route);
-    postMessage({done: {zip: await route.finish()}});
+    await split(data.file, data.rate, output);
+    postMessage({done: {zip: await output.finish()}});
   } catch (error) {
-    await route.abandon();
-    postMessage({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
+    if (error === output.failed) postMessage({failed: error.message});
+    else await output.abandon(error instanceof Failure ? error.message : `Can't go on: ${error}`);
   }
+  output.close();
 };
 
 function text(at, length) {
@@ -201,26 +105,32 @@ function playerFile(which, rate) {
 }
 
 // Reads the archive's whole pairs in a worker of its own, so that the next chunk is read while
-// this worker walks and writes the one before: this nearly halves a split's time. It is started
-// with {file, size, chunk, buffers} and reads into each buffer it has, posting back
-// {buffer, length} for every chunk in order, or {failed} when the file can't be read; a buffer
-// comes back as {buffer} once its chunk is copied. Of the ways a worker reads a File, a byte
-// stream into a buffer used again and again is the fastest: about twice FileReaderSync.
+// this worker walks the one before. It is started with {file, size, chunk, buffers} and reads
+// into each buffer it has, posting back {buffer, length} for every chunk in order, or {failed}
+// when the file can't be read; a buffer comes back as {buffer} once its chunk is copied.
+// Of the ways a worker reads a File, a byte stream into a buffer used again and again is the
+// fastest, and the longer the stream the faster: one stream over 1 GiB reads it in about half
+// the time of streams of a chunk each, and FileReaderSync takes three times as long. The
+// browser looks at the file again as each stream opens, and finds a file removed or changed
+// since it was chosen: a stream for each eight chunks keeps nearly all the speed.
 function chunkReader() {
-  let file, size, chunk, at = 0;
+  const kStreamChunks = 32;
+  let file, size, chunk, at = 0, reader;
   const free = [];
   async function read(buffer) {
     const length = Math.min(chunk, size - at);
-    const reader = file.slice(at, at + length).stream().getReader({mode: 'byob'});
+    if (at % (kStreamChunks * chunk) === 0) {
+      const end = Math.min(size, at + kStreamChunks * chunk);
+      reader = file.slice(at, end).stream().getReader({mode: 'byob'});
+    }
     at += length;
     let filled = 0;
     while (filled < length) {
       const {done, value} = await reader.read(new Uint8Array(buffer, filled, length - filled));
-      if (done) break;
       buffer = value.buffer;
+      if (done) break;
       filled += value.byteLength;
     }
-    reader.releaseLock();
     if (filled < length) throw new Error('the file changed since it was chosen');
     postMessage({buffer, length}, [buffer]);
   }
@@ -262,60 +172,57 @@ class Chunks {
   close() { this.reader.terminate(); }
 }
 
-async function split(file, rate, route) {
+async function split(file, rate, output) {
   const m = module;
   for (const [which, name] of [[0, '.adpcm.txth'], [1, '44100Hz.genh'], [2, '48000Hz.genh']]) {
-    await route.file(name, playerFile(which, rate));
+    output.post({file: name, bytes: playerFile(which, rate)});
   }
   const pairSize = m._page_pair_size(), chunkPairs = m._page_chunk_pairs();
   const pairs = Math.floor(file.size / pairSize);
   const loopLines = [];
   let track = null;  // the open track: its name and the bytes written to it
+  let lines = [];
+  const passLines = () => {
+    if (lines.length) output.pass({lines});
+    lines = [];
+  };
 
-  // Does what the events of the last call say, in order, then writes the rest of the output into
+  // Does what the events of the last call say, in order, then hands the rest of the output to
   // the open track.
   async function drain() {
     const events = m.HEAPF64.subarray(m._page_events() / 8,
                                       m._page_events() / 8 + m._page_event_count() * kEventSize);
-    const output = m._page_output();
-    let from = 0, lines = [];
-    const flushLines = () => {
-      if (lines.length) postMessage({lines});
-      lines = [];
-    };
-    try {
-      for (let e = 0; e < events.length; e += kEventSize) {
-        const [kind, a, b, c, d, f] = events.subarray(e, e + kEventSize);
-        if (kind === kLine) {
-          lines.push(text(a, b));
-        } else if (kind === kLoopLine) {
-          loopLines.push(text(a, b));
-        } else if (kind === kTrackBegin) {
-          flushLines();
-          track = {name: text(a, b), bytes: 0};
-          await route.begin(track.name);
-        } else if (kind === kTrackEnd) {
-          await route.write(m.HEAPU8.subarray(output + from, output + a));
-          track.bytes += a - from;
-          from = a;
-          const ended = track;
-          track = null;
-          await route.end();
-          postMessage({track: {name: ended.name, bytes: ended.bytes, samples: b, loops: c === 1,
-                               start: d, end: f}});
-        } else if (kind === kLoopFile) {
-          await route.file(text(a, b), m.HEAPU8.slice(m._page_text() + c, m._page_text() + c + d));
-        }
+    const bytes = (from, to) => m.HEAPU8.subarray(m._page_output() + from, m._page_output() + to);
+    let from = 0;
+    for (let e = 0; e < events.length; e += kEventSize) {
+      const [kind, a, b, c, d, f] = events.subarray(e, e + kEventSize);
+      if (kind === kLine) {
+        lines.push(text(a, b));
+      } else if (kind === kLoopLine) {
+        loopLines.push(text(a, b));
+      } else if (kind === kTrackBegin) {
+        passLines();
+        track = {name: text(a, b), bytes: 0};
+        output.post({begin: track.name});
+      } else if (kind === kTrackEnd) {
+        passLines();
+        await output.write(bytes(from, a));
+        track.bytes += a - from;
+        from = a;
+        output.post({end: true});
+        output.pass({track: {name: track.name, bytes: track.bytes, samples: b, loops: c === 1,
+                             start: d, end: f}});
+        track = null;
+      } else if (kind === kLoopFile) {
+        output.post({file: text(a, b), bytes: m.HEAPU8.slice(m._page_text() + c,
+                                                             m._page_text() + c + d)});
       }
-      const fill = m._page_output_fill();
-      if (fill > from) {
-        await route.write(m.HEAPU8.subarray(output + from, output + fill));
-        track.bytes += fill - from;
-      }
-    } finally {
-      flushLines();
-      m._page_drained();
     }
+    passLines();
+    const fill = m._page_output_fill();
+    await output.write(bytes(from, fill));
+    if (track) track.bytes += fill - from;
+    m._page_drained();
   }
 
   m._page_split_start();
@@ -324,6 +231,7 @@ async function split(file, rate, route) {
   try {
     for (let pair = 0; pair < pairs;) {
       const bytes = await chunks.next();
+      output.check();
       const count = bytes.length / pairSize;
       m.HEAPU8.set(bytes, m._page_input());
       chunks.handBack(bytes);
@@ -339,5 +247,5 @@ async function split(file, rate, route) {
   }
   m._page_split_end();
   await drain();
-  if (loopLines.length) postMessage({lines: loopLines});
+  if (loopLines.length) output.pass({lines: loopLines});
 }
