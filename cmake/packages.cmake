@@ -4,6 +4,8 @@
 #                                           they are linked), "drop archive here.bat", and
 #                                           vorsplit-README.txt (CR LF)
 #   vorsplit-VERSION-linux-x86_64.tar.gz    vorsplit and vorloop (stripped), vorsplit-README.md
+#   vorsplit-VERSION-web.zip                the page: index.html, page.js, split-worker.js, and
+#                                           the zip writer's licence, client-zip-LICENSE.txt
 # and a .sha256 beside each. Nothing is installed into a system folder. The readme is named
 # after the tool, so that unpacked beside a user's files it replaces none of theirs.
 
@@ -22,10 +24,21 @@ execute_process(COMMAND git log -1 --format=%ct
   OUTPUT_STRIP_TRAILING_WHITESPACE
   COMMAND_ERROR_IS_FATAL ANY)
 
+# The page, built with Emscripten as a project of its own.
+include(ExternalProject)
+ExternalProject_Add(web_page
+  SOURCE_DIR "${PROJECT_SOURCE_DIR}"
+  BINARY_DIR "${CMAKE_BINARY_DIR}/web"
+  CMAKE_ARGS "-DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/emscripten.cmake"
+             -DCMAKE_BUILD_TYPE=Release
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON)
+set(web "${CMAKE_BINARY_DIR}/web")
+
 set(package "${CMAKE_BINARY_DIR}/vorsplit-${PROJECT_VERSION}")
 add_custom_target(packages ALL
   COMMAND "${CMAKE_COMMAND}" -E rm -rf "${stage}"
-  COMMAND "${CMAKE_COMMAND}" -E make_directory "${stage}/windows" "${stage}/linux"
+  COMMAND "${CMAKE_COMMAND}" -E make_directory "${stage}/windows" "${stage}/linux" "${stage}/web"
   COMMAND "${CMAKE_STRIP}" -o "${stage}/linux/vorsplit" "$<TARGET_FILE:vorsplit>"
   COMMAND "${CMAKE_STRIP}" -o "${stage}/linux/vorloop" "$<TARGET_FILE:vorloop>"
   COMMAND "${CMAKE_COMMAND}" -E copy "${CMAKE_BINARY_DIR}/vorsplit.exe"
@@ -34,9 +47,15 @@ add_custom_target(packages ALL
   COMMAND "${CMAKE_COMMAND}" -E copy "${PROJECT_SOURCE_DIR}/README.md"
           "${stage}/linux/vorsplit-README.md"
   COMMAND "${CMAKE_COMMAND}" -E copy ${player_files} "${stage}/linux/"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${web}/index.html" "${web}/page.js" "${web}/split-worker.js"
+          "${stage}/web/"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${web}/web/node_modules/client-zip/LICENSE.txt"
+          "${stage}/web/client-zip-LICENSE.txt"
   COMMAND "${CMAKE_COMMAND}" "-DFOLDER=${stage}/windows" "-DOUTPUT=${package}-windows-x86_64.zip"
           "-DEPOCH=${epoch}" -P "${PROJECT_SOURCE_DIR}/cmake/pack.cmake"
   COMMAND "${CMAKE_COMMAND}" "-DFOLDER=${stage}/linux" "-DOUTPUT=${package}-linux-x86_64.tar.gz"
           "-DEPOCH=${epoch}" -P "${PROJECT_SOURCE_DIR}/cmake/pack.cmake"
-  DEPENDS vorsplit vorloop vorsplit_exe player_files
+  COMMAND "${CMAKE_COMMAND}" "-DFOLDER=${stage}/web" "-DOUTPUT=${package}-web.zip"
+          "-DEPOCH=${epoch}" -P "${PROJECT_SOURCE_DIR}/cmake/pack.cmake"
+  DEPENDS vorsplit vorloop vorsplit_exe player_files web_page
   VERBATIM)
