@@ -41,7 +41,7 @@ function showTracks() {
     row.dataset.track = track.name.replace(/\.adpcm$/, '');
     const cells = [track.name, track.bytes.toLocaleString('en'), minutesAndSeconds(track.samples),
                    track.loops           ? `loops from sample ${track.start} to ${track.end}`
-                   : track.samples === 0 ? 'nothing to play, no loop file'
+                   : !track.playable     ? 'nothing to play, no loop file'
                                          : 'plays once'];
     cells.forEach((text, i) => {
       const cell = row.insertCell();

@@ -4,11 +4,11 @@
 // The page reads up to kChunkPairs whole pairs into the input, has them walked, and then does what
 // the events say, in order, before the next call; the track bytes are in the output:
 //
-//   event (six numbers)                    what the page does
+//   event (seven numbers)                  what the page does
 //   kLine      text, length                log a line of vorsplit's
 //   kLoopLine  text, length                log a line of vorloop's, after all of vorsplit's
 //   kTrackBegin name, length               create the track file of that name
-//   kTrackEnd  output end, samples, loops, start, end
+//   kTrackEnd  output end, samples, playable, loops, start, end
 //                                          write the track's bytes up to output end; close it
 //   kLoopFile  name, length, text, length  write a loop file
 //
@@ -36,7 +36,7 @@ namespace {
 constexpr std::size_t kChunkPairs = 10;
 
 enum PageEvent { kLine = 1, kLoopLine, kTrackBegin, kTrackEnd, kLoopFile };
-constexpr std::size_t kEventSize = 6;
+constexpr std::size_t kEventSize = 7;
 
 // A pair can give a marker for every frame, and a track's end, its loop file and the next
 // track's beginning: the walk of a pair starts only where that much room is left.
@@ -63,9 +63,10 @@ std::size_t put_text(const char* text, std::size_t length) {
   return page.text_fill - length;
 }
 
-void event(PageEvent kind, double a = 0, double b = 0, double c = 0, double d = 0, double e = 0) {
+void event(PageEvent kind, double a = 0, double b = 0, double c = 0, double d = 0, double e = 0,
+           double f = 0) {
   double* const at = page.events + page.event_count++ * kEventSize;
-  at[0] = kind, at[1] = a, at[2] = b, at[3] = c, at[4] = d, at[5] = e;
+  at[0] = kind, at[1] = a, at[2] = b, at[3] = c, at[4] = d, at[5] = e, at[6] = f;
 }
 
 void text_event(PageEvent kind, const char* text, int length) {
@@ -128,7 +129,8 @@ struct PageTracks {
   }
   void finish(const TrackLoop& loop) {
     event(kTrackEnd, static_cast<double>(page.output_fill), static_cast<double>(loop.samples),
-          loop.loops, static_cast<double>(loop.start), static_cast<double>(loop.end));
+          loop.playable, loop.loops, static_cast<double>(loop.start),
+          static_cast<double>(loop.end));
     if (!loop.playable) return;
     char adpcm[kTrackNameSize], txtp[kTrackNameSize], text[kLineSize], line[kLineSize];
     name_track_file(adpcm, track_number, ".adpcm");

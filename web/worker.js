@@ -10,7 +10,7 @@
 class Failure extends Error {}
 
 const kLine = 1, kLoopLine = 2, kTrackBegin = 3, kTrackEnd = 4, kLoopFile = 5;
-const kEventSize = 6;
+const kEventSize = 7;
 
 // Where the split's files go. The page's lines and rows go the same way, so that none is shown
 // before the files that come before it are written, and none after a failure. For a look,
@@ -195,7 +195,7 @@ async function split(file, rate, output) {
     const bytes = (from, to) => m.HEAPU8.subarray(m._page_output() + from, m._page_output() + to);
     let from = 0;
     for (let e = 0; e < events.length; e += kEventSize) {
-      const [kind, a, b, c, d, f] = events.subarray(e, e + kEventSize);
+      const [kind, a, b, c, d, f, g] = events.subarray(e, e + kEventSize);
       if (kind === kLine) {
         lines.push(text(a, b));
       } else if (kind === kLoopLine) {
@@ -210,8 +210,8 @@ async function split(file, rate, output) {
         track.bytes += a - from;
         from = a;
         output.post({end: true});
-        output.pass({track: {name: track.name, bytes: track.bytes, samples: b, loops: c === 1,
-                             start: d, end: f}});
+        output.pass({track: {name: track.name, bytes: track.bytes, samples: b, playable: c === 1,
+                             loops: d === 1, start: f, end: g}});
         track = null;
       } else if (kind === kLoopFile) {
         output.post({file: text(a, b), bytes: m.HEAPU8.slice(m._page_text() + c,

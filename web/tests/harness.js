@@ -101,8 +101,16 @@ class Sandbox {
     const page = await this.browser.newPage();
     page.errors = [];
     page.on('pageerror', (error) => page.errors.push(error.message));
-    await page.goto(fromDisk ? `file://${path.join(pageDir, 'index.html')}`
-                             : `http://127.0.0.1:${this.server.address().port}/index.html`);
+    // Every request the page makes: for its own three files while it loads, and none after.
+    page.requests = [];
+    page.on('request', (request) => page.requests.push(request.url()));
+    const origin = fromDisk ? `file://${pageDir}` : `http://127.0.0.1:${this.server.address().port}`;
+    await page.goto(`${origin}/index.html`);
+    const onLoad = page.requests.splice(0);
+    if (!fromDisk) {
+      assert.deepEqual(onLoad.sort(), ['index.html', 'page.js', 'split-worker.js'].map((name) =>
+                                          `${origin}/${name}`));
+    }
     return page;
   }
   async close() {
