@@ -41,7 +41,8 @@ constexpr std::size_t kEventSize = 7;
 // A pair can give a marker for every frame, and a track's end, its loop file and the next
 // track's beginning: the walk of a pair starts only where that much room is left.
 constexpr std::size_t kPairEvents = 2 * kFramesPerBlock + 8;
-constexpr std::size_t kLineSize = 64;  // "marker 0x%02x at 0x%08" PRIx64 fits
+// The longest line: "BGM_-2147483648.txtp : loops from sample " and two 20-digit numbers.
+constexpr std::size_t kLineSize = 128;
 constexpr std::size_t kEventRoom = 2 * kPairEvents;
 constexpr std::size_t kTextRoom = kEventRoom * kLineSize;
 
@@ -147,6 +148,7 @@ PageTracks tracks;
 
 // The players' files, as the tools have them beside them; the TXTH file at the page's rate.
 constexpr std::string_view kTxthRate = "sample_rate = 44100\n";
+static_assert(std::string_view(kAdpcmTxth).find(kTxthRate) != std::string_view::npos);
 char player_file[sizeof kAdpcmTxth + 16];
 std::size_t player_file_size = 0;
 
@@ -206,7 +208,6 @@ EMSCRIPTEN_KEEPALIVE const char* page_player_file(int which, std::uint32_t sampl
   if (which == 0) {
     const std::string_view txth(kAdpcmTxth);
     const std::size_t at = txth.find(kTxthRate);
-    if (at == std::string_view::npos) return nullptr;
     player_file_size = static_cast<std::size_t>(std::snprintf(
         player_file, sizeof player_file, "%.*ssample_rate = %u\n%s", static_cast<int>(at),
         kAdpcmTxth, static_cast<unsigned>(sample_rate), kAdpcmTxth + at + kTxthRate.size()));
