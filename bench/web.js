@@ -5,24 +5,13 @@
 
 const {execFileSync} = require('node:child_process');
 const fs = require('node:fs');
-const http = require('node:http');
 const path = require('node:path');
-const {chromium} = require('playwright-core');
+const {handFolder, launch, serve} = require('../web/browser.js');
 
 const [pageFolder, work] = process.argv.slice(2);
 const runs = Number(process.env.RUNS || 5);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-
-function serve() {
-  const server = http.createServer((request, response) => {
-    const file = path.join(pageFolder, path.basename(new URL(request.url, 'http://x').pathname));
-    if (!fs.existsSync(file)) return response.writeHead(404).end();
-    response.writeHead(200, {'content-type': file.endsWith('.html') ? 'text/html' : 'text/javascript'});
-    response.end(fs.readFileSync(file));
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
 
 // vorsplit, then vorloop, from a clean folder, as bench/run.sh times them.
 function nativePair() {
@@ -82,14 +71,6 @@ function routeInPage(button) {
   });
 }
 
-async function cleanFolder(page) {
-  await page.evaluate(async () => {
-    const root = await navigator.storage.getDirectory();
-    for await (const name of root.keys()) await root.removeEntry(name, {recursive: true});
-    window.showDirectoryPicker = async () => root;
-  });
-}
-
 // The renderers' resident memory in KiB: the tab's page and its workers.
 function rendererMemory(profile) {
   let total = 0;
@@ -104,14 +85,9 @@ function rendererMemory(profile) {
 }
 
 async function main() {
-  const server = await serve();
+  const server = await serve(pageFolder);
   const profile = fs.mkdtempSync(path.join(work, 'profile-'));
-  const browser = await chromium.launchPersistentContext(profile, {
-    executablePath: '/usr/bin/chromium',
-    acceptDownloads: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  const browser = await launch(profile, '/usr/bin/chromium');
   const page = await browser.newPage();
   for (const other of browser.pages()) if (other !== page) await other.close();
   const url = `http://127.0.0.1:${server.address().port}/index.html`;
@@ -130,13 +106,13 @@ async function main() {
     times.floor.push(await page.evaluate(floorInPage, true));
     times.slices.push(await page.evaluate(floorInPage, false));
     times.look.push((await page.evaluate(routeInPage, 'look'))[0]);
-    await cleanFolder(page);
+    await handFolder(page);
     const [folder, folderState] = await page.evaluate(routeInPage, 'save-folder');
     times.folder.push(folder);
     const [zip, zipState] = await page.evaluate(routeInPage, 'download-zip');
     times.zip.push(zip);
     if (folderState !== 'done' || zipState !== 'done') throw new Error('a split failed');
-    await cleanFolder(page);
+    await handFolder(page);
     times.native.push(nativePair());
   }
   const gib = fs.statSync(path.join(work, 'big.bin')).size / 2 ** 30;
@@ -161,7 +137,7 @@ async function main() {
     let peak = idle;
     const sampler = setInterval(() => { peak = Math.max(peak, rendererMemory(profile)); }, 20);
     await choose(archive);
-    await cleanFolder(page);
+    await handFolder(page);
     await page.evaluate(routeInPage, 'save-folder');
     clearInterval(sampler);
     console.log(`  tab memory, folder route, ${archive}: idle ${(idle / 1024).toFixed(0)} MiB, ` +

@@ -24,15 +24,7 @@ execute_process(COMMAND git log -1 --format=%ct
   OUTPUT_STRIP_TRAILING_WHITESPACE
   COMMAND_ERROR_IS_FATAL ANY)
 
-# The page, built with Emscripten as a project of its own.
-include(ExternalProject)
-ExternalProject_Add(web_page
-  SOURCE_DIR "${PROJECT_SOURCE_DIR}"
-  BINARY_DIR "${CMAKE_BINARY_DIR}/web"
-  CMAKE_ARGS "-DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/emscripten.cmake"
-             -DCMAKE_BUILD_TYPE=Release
-  INSTALL_COMMAND ""
-  BUILD_ALWAYS ON)
+include(${PROJECT_SOURCE_DIR}/cmake/page.cmake)
 set(web "${CMAKE_BINARY_DIR}/web")
 
 set(package "${CMAKE_BINARY_DIR}/vorsplit-${PROJECT_VERSION}")

@@ -7,10 +7,9 @@ const assert = require('node:assert');
 const {spawnSync} = require('node:child_process');
 const crypto = require('node:crypto');
 const fs = require('node:fs');
-const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
-const {chromium} = require('playwright-core');
+const {handFolder, launch, serve} = require('../browser.js');
 
 const kFrame = 16, kBlock = 204800, kPair = 409600;
 const env = (name) => process.env[name] || assert.fail(`${name} names what the tests need`);
@@ -78,26 +77,11 @@ class Sandbox {
     return {log, files};
   }
 
-  // Headless Chromium with a profile of its own, as a user's, and the page served from
-  // 127.0.0.1 (or, with fromDisk, opened from its file).
+  // The page in Chromium, served from 127.0.0.1 (or, with fromDisk, opened from its file).
   async open({fromDisk = false} = {}) {
     const pageDir = env('VORSPLIT_PAGE');
-    if (!this.server) {
-      const types = {'.html': 'text/html', '.js': 'text/javascript'};
-      this.server = http.createServer((request, response) => {
-        const file = path.join(pageDir, path.basename(new URL(request.url, 'http://x').pathname));
-        if (!fs.existsSync(file)) return response.writeHead(404).end();
-        response.writeHead(200, {'content-type': types[path.extname(file)] ?? 'text/plain'});
-        response.end(fs.readFileSync(file));
-      });
-      await new Promise((resolve) => this.server.listen(0, '127.0.0.1', resolve));
-    }
-    this.browser ??= await chromium.launchPersistentContext(this.folder('profile'), {
-      executablePath: env('CHROMIUM'),
-      acceptDownloads: true,
-      args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-             '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    });
+    this.server ??= await serve(pageDir);
+    this.browser ??= await launch(this.folder('profile'), env('CHROMIUM'));
     const page = await this.browser.newPage();
     page.errors = [];
     page.on('pageerror', (error) => page.errors.push(error.message));
@@ -136,17 +120,6 @@ async function settled(page) {
 async function choose(page, archivePath) {
   await page.setInputFiles('input[type=file]', archivePath);
   return settled(page);
-}
-
-// Hands the page the browser's origin-private folder, emptied, in place of the folder a user
-// picks; prepare(root), the text of a function, runs in the page first.
-async function handFolder(page, prepare = 'root => {}') {
-  await page.evaluate(async (prepare) => {
-    const root = await navigator.storage.getDirectory();
-    for await (const name of root.keys()) await root.removeEntry(name, {recursive: true});
-    await eval(prepare)(root);
-    window.showDirectoryPicker = async () => root;
-  }, prepare);
 }
 
 // The files of the origin-private folder by name and hash.
