@@ -3,9 +3,10 @@
 # writes the files:
 #
 #   cmake -DOUTPUT=split-worker.js -DZIP_WRITER=client-zip/worker.js -DOUTPUT_WORKER=output_worker.js
-#         -DMODULE=split_module.js -DWORKER=worker.js -P bundle.cmake
+#         -DMODULE=split_module.js -DWORKER=worker.js -DSOUND=sound.js
+#         -P bundle.cmake
 cmake_minimum_required(VERSION 3.25)
-foreach(part ZIP_WRITER OUTPUT_WORKER MODULE WORKER)
+foreach(part ZIP_WRITER OUTPUT_WORKER MODULE WORKER SOUND)
   file(READ "${${part}}" ${part}_text)
 endforeach()
 file(WRITE "${OUTPUT}" "// The page's worker, run from this function's text: the files' worker with the zip writer
@@ -17,5 +18,6 @@ ${OUTPUT_WORKER_text}
 }
 ${MODULE_text}
 ${WORKER_text}
+${SOUND_text}
 }
 ")

@@ -1,6 +1,7 @@
 // The files' worker, which the split's worker starts, so that files are written, and a zip's
 // checksums computed, while the split goes on. It takes, in order:
-//   {folder} or {zip: name}    where the files go: into a folder, or into one zip of that name
+//   {folder} or {zip: name}    where the files go: into a folder, or into one zip of that name,
+//   or {single: true}          or, as a Blob, the bytes of one file
 //   {begin: name}              a track file begins
 //   {data: buffer, length}     bytes of it; the buffer goes back as {free: buffer} once written
 //   {end: true}                the track file ends
@@ -83,6 +84,19 @@ class Folder {
   async finish() { return null; }
 }
 
+// One file's bytes, for the page to download.
+class Single {
+  constructor() { this.out = spool(); }
+  async begin() {}
+  async write(bytes) {
+    await (await this.out).write(bytes);
+    postMessage({free: bytes.buffer}, [bytes.buffer]);
+  }
+  async end() {}
+  async abandon() {}
+  async finish() { return (await this.out).close(); }
+}
+
 // Files in the order they come, for the zip writer to take one after the other.
 class FileQueue {
   constructor() { this.items = []; this.closed = false; this.wake = null; }
@@ -111,7 +125,7 @@ async function spool() {
     // One zip at a time: the one before has been downloaded by now.
     await root.removeEntry('zips', {recursive: true}).catch(() => {});
     const folder = await root.getDirectoryHandle('zips', {create: true});
-    const open = await openFile(folder, `${Date.now()}.zip`);
+    const open = await openFile(folder, `${Date.now()}`);
     return {write: open.write, close: async () => (await open.close(), open.handle.getFile())};
   } catch {
     const blobs = [];
@@ -175,6 +189,7 @@ let out = null, failed = false, done = Promise.resolve();
 async function handle(data) {
   if (data.folder) out = new Folder(data.folder);
   else if (data.zip) out = new Zip(data.zip);
+  else if (data.single) out = new Single();
   else if (data.begin) await out.begin(data.begin);
   else if (data.data) await out.write(new Uint8Array(data.data, 0, data.length));
   else if (data.end) await out.end();

@@ -2,7 +2,9 @@
 // says. It never waits on the split. Hooks that tests use: the first file input takes the
 // archive; body's data-state is working, then done or failed; #log holds the log a line a line;
 // #download-zip and #save-folder save (the latter asks window.showDirectoryPicker() for its
-// folder when clicked); #rate is the sample rate.
+// folder when clicked); #save-wav-zip and #save-wav-folder save the tracks as WAV files; #rate is
+// the sample rate; each row of #tracks has data-track="BGM_NNN", a button.play and a button.wav.
+// startSound(context, track, ahead) plays a track into any audio context, an offline one too.
 'use strict';
 
 const byId = (id) => document.getElementById(id);
@@ -10,6 +12,7 @@ const input = document.querySelector('input[type=file]');
 const log = byId('log'), message = byId('message'), progress = byId('progress');
 const table = byId('tracks'), rateChoice = byId('rate');
 const saveButtons = [byId('save-folder'), byId('download-zip')];
+const wavButtons = [byId('save-wav-folder'), byId('save-wav-zip')];
 
 // split-worker.js holds the worker's whole source as one function: a worker started from its
 // text works from any server and from disk alike.
@@ -48,8 +51,27 @@ function showTracks() {
       cell.textContent = text;
       if (i === 1 || i === 2) cell.className = 'number';
     });
+    const name = row.dataset.track;
+    const play = button('play', 'Play', `Play ${name}`, () => togglePlay(track, row));
+    play.setAttribute('aria-pressed', 'false');
+    const position = document.createElement('span');
+    position.className = 'position';
+    row.insertCell().append(play, ' ', position);
+    row.insertCell().append(button('wav', 'WAV', `Save ${name}.wav`,
+                                   () => saveWav('file', null, [track])));
+    play.disabled = row.cells[5].firstChild.disabled = !track.playable;
   }
   table.hidden = tracks.length === 0;
+}
+
+function button(className, text, label, onClick) {
+  const element = document.createElement('button');
+  element.type = 'button';
+  element.className = className;
+  element.textContent = text;
+  element.setAttribute('aria-label', label);
+  element.addEventListener('click', onClick);
+  return element;
 }
 
 function download(blob, name) {
@@ -72,6 +94,7 @@ const doneText = {
 // Splits the chosen archive in a new worker: 'look' keeps nothing, 'zip' downloads a zip,
 // 'folder' writes into folder.
 function run(route, folder) {
+  stopPlaying();
   worker?.terminate();
   worker = new Worker(workerSource);
   const file = archive, zipName = `${file.name.replace(/\.[^.]*$/, '')}-tracks.zip`;
@@ -81,6 +104,7 @@ function run(route, folder) {
   progress.max = Math.max(file.size, 1);
   progress.value = 0;
   setState('working', `Reading ${file.name}…`);
+  wavButtons.forEach((button) => { button.disabled = true; });
   worker.onmessage = ({data}) => {
     if (data.lines) appendLines(data.lines);
     if (data.track && data.track.bytes > 0) {
@@ -95,6 +119,7 @@ function run(route, folder) {
     if (data.done) {
       progress.value = progress.max;
       if (route === 'zip') download(data.done.zip, zipName);
+      wavButtons.forEach((button) => { button.disabled = !tracks.some((track) => track.playable); });
       setState('done', tracks.length ? doneText[route](tracks.length, zipName)
                                       : `${file.name} is too small to be an archive: it holds ` +
                                         'no whole block pair, so it has no tracks.');
@@ -114,6 +139,162 @@ function choose(file) {
   run('look');
 }
 
+// Saves tracks as WAV files, as vgmstream renders their loop files: into folder, as a zip, or,
+// for route 'file', one track as its own download.
+function saveWav(route, folder, which = tracks.filter((track) => track.playable)) {
+  worker?.terminate();
+  worker = new Worker(workerSource);
+  const file = archive, rate = Number(rateChoice.value);
+  const name = route === 'file' ? which[0].name.replace(/\.adpcm$/, '.wav')
+                                : `${file.name.replace(/\.[^.]*$/, '')}-wav.zip`;
+  progress.max = which.length;
+  progress.value = 0;
+  setState('working', `Rendering ${which.length === 1 ? name : `${which.length} WAV files`}…`);
+  worker.onmessage = ({data}) => {
+    if (data.wav) progress.value += 1;
+    if (data.failed) {
+      appendLines([data.failed]);
+      setState('failed', `Failed: ${data.failed}. The WAV files finished before it are kept.`);
+    }
+    if (data.done) {
+      if (route !== 'folder') download(data.done.zip, name);
+      setState('done', route === 'folder' ? `Saved ${which.length} WAV files into the folder.`
+                                          : `Downloaded ${name}.`);
+    }
+  };
+  worker.postMessage({wav: true, file, tracks: which, route, folder, zipName: name, rate});
+}
+
+// The page's audio: one context at the chosen rate, and the worklet that plays what a worker
+// decodes. The worklet takes {source, ahead}, a port to the worker that sends it slices of two
+// channels, {left, right, at}, and {end}; it answers the worker {took} for each slice played,
+// and the page {ready} once it holds `ahead` slices or the whole track, {at} ten times a second
+// with the track's sample it plays, and {ended} after the last.
+function trackProcessor() {
+  registerProcessor('track', class extends AudioWorkletProcessor {
+    constructor() {
+      super();
+      this.slices = [];
+      this.used = 0;
+      this.ended = this.ready = false;
+      this.untilReport = 0;
+      this.port.onmessage = ({data}) => {
+        ({source: this.source, ahead: this.ahead} = data);
+        this.source.onmessage = ({data}) => {
+          if (data.end) this.ended = true;
+          else this.slices.push(data);
+          if (!this.ready && (this.ended || this.slices.length >= this.ahead)) {
+            this.ready = true;
+            this.port.postMessage({ready: true});
+          }
+        };
+      };
+    }
+    process(inputs, [[left, right]]) {
+      for (let filled = 0; filled < left.length && this.slices.length;) {
+        const slice = this.slices[0];
+        const count = Math.min(left.length - filled, slice.left.length - this.used);
+        left.set(slice.left.subarray(this.used, this.used + count), filled);
+        right.set(slice.right.subarray(this.used, this.used + count), filled);
+        filled += count;
+        this.used += count;
+        this.at = slice.at + this.used;
+        if (this.used === slice.left.length) {
+          this.slices.shift();
+          this.used = 0;
+          this.source.postMessage({took: true});
+        }
+      }
+      if ((this.untilReport -= left.length) <= 0 && this.at !== undefined) {
+        this.untilReport = sampleRate / 10;
+        this.port.postMessage({at: this.at});
+      }
+      if (this.ended && !this.slices.length) {
+        this.port.postMessage({ended: true});
+        return false;
+      }
+      return true;
+    }
+  });
+}
+const processorSource =
+    URL.createObjectURL(new Blob([`(${trackProcessor})()`], {type: 'text/javascript'}));
+const contextsWithWorklet = new WeakSet();
+
+// Plays track from the archive into context, through the worklet, with `ahead` slices decoded
+// before it plays: resolves to {node, ready, stop}; node, once ready, goes to the speakers.
+async function startSound(context, track, ahead) {
+  if (!contextsWithWorklet.has(context)) {
+    await context.audioWorklet.addModule(processorSource);
+    contextsWithWorklet.add(context);
+  }
+  const node = new AudioWorkletNode(context, 'track', {numberOfInputs: 0,
+                                                       outputChannelCount: [2]});
+  const channel = new MessageChannel(), soundWorker = new Worker(workerSource);
+  const sound = {node, stop: () => {
+    soundWorker.terminate();
+    node.disconnect();
+    node.port.onmessage = null;
+  }};
+  sound.ready = new Promise((resolve) => {
+    node.port.onmessage = ({data}) => {
+      if (data.ready) resolve();
+      if (data.at !== undefined) sound.onposition?.(data.at);
+      if (data.ended) sound.onended?.();
+    };
+  });
+  soundWorker.onmessage = ({data}) => { if (data.failed) sound.onfailed?.(data.failed); };
+  node.port.postMessage({source: channel.port1, ahead}, [channel.port1]);
+  soundWorker.postMessage({play: {file: archive, track, rate: context.sampleRate, ahead},
+                           port: channel.port2}, [channel.port2]);
+  return sound;
+}
+
+let audio = null, playing = null;
+
+function stopPlaying() {
+  if (!playing) return;
+  playing.sound?.stop();
+  const play = playing.row.querySelector('button.play');
+  play.textContent = 'Play';
+  play.setAttribute('aria-pressed', 'false');
+  play.setAttribute('aria-label', `Play ${playing.row.dataset.track}`);
+  playing.row.querySelector('.position').textContent = '';
+  playing = null;
+}
+
+// A looping track plays its intro, then its loop until it is stopped; another plays once.
+async function togglePlay(track, row) {
+  const again = playing?.track === track;
+  stopPlaying();
+  if (again) return;
+  const rate = Number(rateChoice.value);
+  if (audio?.sampleRate !== rate) {
+    audio?.close();
+    audio = new AudioContext({sampleRate: rate});
+  }
+  const mine = playing = {track, row};
+  const play = row.querySelector('button.play'), position = row.querySelector('.position');
+  play.textContent = 'Stop';
+  play.setAttribute('aria-pressed', 'true');
+  play.setAttribute('aria-label', `Stop ${row.dataset.track}`);
+  const length = minutesAndSeconds(track.loops ? track.end : track.samples);
+  const sound = await startSound(audio, track, 4);
+  if (playing !== mine) return sound.stop();
+  mine.sound = sound;
+  sound.onposition = (at) => { position.textContent = `${minutesAndSeconds(at)} / ${length}`; };
+  sound.onended = stopPlaying;
+  sound.onfailed = (line) => {
+    stopPlaying();
+    appendLines([line]);
+    setState('failed', `Failed: ${line}.`);
+  };
+  await sound.ready;
+  if (playing !== mine) return;
+  sound.node.connect(audio.destination);
+  await audio.resume();
+}
+
 input.addEventListener('change', () => {
   choose(input.files[0]);
   input.value = '';  // so that choosing the same file again, changed or not, splits it again
@@ -131,17 +312,29 @@ drop.addEventListener('drop', (event) => {
 });
 
 byId('download-zip').addEventListener('click', () => run('zip'));
-byId('save-folder').addEventListener('click', async () => {
+// The folder a user picks, or null where none is picked.
+async function pickFolder(text) {
   const before = {state: document.body.dataset.state, text: message.textContent};
-  setState('working', 'Choose a folder for the tracks…');
-  let folder;
+  setState('working', text);
   try {
-    folder = await window.showDirectoryPicker({mode: 'readwrite'});
+    return await window.showDirectoryPicker({mode: 'readwrite'});
   } catch (error) {
-    if (error.name === 'AbortError') return setState(before.state, before.text);
-    return setState('failed', `Failed: the folder can't be used (${error.message}).`);
+    if (error.name === 'AbortError') setState(before.state, before.text);
+    else setState('failed', `Failed: the folder can't be used (${error.message}).`);
+    return null;
   }
-  run('folder', folder);
+}
+byId('save-folder').addEventListener('click', async () => {
+  const folder = await pickFolder('Choose a folder for the tracks…');
+  if (folder) run('folder', folder);
 });
-byId('save-folder').hidden = !window.showDirectoryPicker;
-rateChoice.addEventListener('change', showTracks);
+byId('save-folder').hidden = byId('save-wav-folder').hidden = !window.showDirectoryPicker;
+rateChoice.addEventListener('change', () => {
+  stopPlaying();
+  showTracks();
+});
+byId('save-wav-zip').addEventListener('click', () => saveWav('zip'));
+byId('save-wav-folder').addEventListener('click', async () => {
+  const folder = await pickFolder('Choose a folder for the WAV files…');
+  if (folder) saveWav('folder', folder);
+});

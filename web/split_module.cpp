@@ -7,13 +7,17 @@
 //   event (seven numbers)                  what the page does
 //   kLine      text, length                log a line of vorsplit's
 //   kLoopLine  text, length                log a line of vorloop's, after all of vorsplit's
-//   kTrackBegin name, length               create the track file of that name
+//   kTrackBegin name, length, pair         create the track file of that name; its first pair
 //   kTrackEnd  output end, samples, playable, loops, start, end
 //                                          write the track's bytes up to output end; close it
 //   kLoopFile  name, length, text, length  write a loop file
 //
 // The output bytes after the last kTrackEnd belong to the track that is still open. Memory is
 // fixed: whatever the archive's size, the module holds one chunk, its output and its events.
+//
+// To play a track, or render it as a WAV file, the page reads it again from its first pair: the
+// walk of one pair at a time leaves the track's frames in the output, and the decoder makes
+// samples of them, a slice at a time.
 
 #include <emscripten/emscripten.h>
 
@@ -25,6 +29,7 @@
 #include "loop_points.h"
 #include "player_files.h"
 #include "track_name.h"
+#include "track_sound.h"
 #include "track_writer.h"
 
 namespace vorsplit {
@@ -45,6 +50,8 @@ constexpr std::size_t kPairEvents = 2 * kFramesPerBlock + 8;
 constexpr std::size_t kLineSize = 128;
 constexpr std::size_t kEventRoom = 2 * kPairEvents;
 constexpr std::size_t kTextRoom = kEventRoom * kLineSize;
+// Frames decoded at a call: 57344 stereo samples, 1.3 s at 44100 Hz.
+constexpr std::size_t kDecodeFrames = 4096;
 
 struct Page {
   alignas(0x1000) unsigned char input[kChunkPairs * kBlockPairSize];
@@ -52,6 +59,7 @@ struct Page {
   alignas(0x1000) char output[kChunkPairs * (kBlockPairSize + kFrameSize)];
   double events[kEventRoom * kEventSize];
   char text[kTextRoom];
+  std::int16_t pcm[2 * TrackDecoder::samples_for(kDecodeFrames)];
   std::size_t output_fill = 0, event_count = 0, text_fill = 0;
   std::uint64_t pair_offset = 0;
 };
@@ -126,7 +134,9 @@ struct PageTracks {
     char name[kTrackNameSize], line[kLineSize];
     name_track_file(name, track_number, ".adpcm");
     line_event(kLine, line, std::snprintf(line, sizeof line, kBeginLine, pair_offset, name));
-    text_event(kTrackBegin, name, static_cast<int>(std::strlen(name)));
+    const std::size_t at = put_text(name, std::strlen(name));
+    event(kTrackBegin, static_cast<double>(at), static_cast<double>(std::strlen(name)),
+          static_cast<double>(pair_offset / kBlockPairSize));
   }
   void finish(const TrackLoop& loop) {
     event(kTrackEnd, static_cast<double>(page.output_fill), static_cast<double>(loop.samples),
@@ -145,6 +155,32 @@ struct PageTracks {
   }
 };
 PageTracks tracks;
+
+// What the walk does for a track being played: its frames, as its file holds them, and no more.
+struct SoundFrames {
+  bool ended = false;
+
+  void marker(unsigned char, int, std::uint64_t) {}
+  ExitStatus keep(const unsigned char* frame, int) {
+    put_output(frame, kFrameSize);
+    return kExitSuccess;
+  }
+  ExitStatus keep_run(const unsigned char* frames0, const unsigned char* frames1,
+                      std::size_t positions) {
+    interleave_frames(page.output + page.output_fill, frames0, frames1, positions);
+    page.output_fill += positions * 2 * kFrameSize;
+    return kExitSuccess;
+  }
+  ExitStatus end_track(const unsigned char* last_frame, int, std::uint64_t) {
+    put_output(last_frame, kFrameSize);
+    if (adds_end_frame(last_frame)) put_output(kEndFrame, kFrameSize);
+    ended = true;
+    return kExitSuccess;
+  }
+};
+TrackDecoder decoder;
+TrackRender render;
+unsigned char wav_header[kWavHeaderSize];
 
 // The players' files, as the tools have them beside them; the TXTH file at the page's rate.
 constexpr std::string_view kTxthRate = "sample_rate = 44100\n";
@@ -201,6 +237,57 @@ EMSCRIPTEN_KEEPALIVE std::size_t page_split_pairs(std::size_t first, std::size_t
 
 // No further whole pair: the open track ends with what it holds.
 EMSCRIPTEN_KEEPALIVE void page_split_end() { tracks.end_archive(); }
+
+// Walks pair `index` of the input for the track being played, which it continues; returns the
+// bytes of the track's frames it leaves in the output, the end frame after a loop end included,
+// or -1 after them where the track ends there.
+EMSCRIPTEN_KEEPALIVE double page_sound_pair(std::size_t index) {
+  page.output_fill = 0;
+  SoundFrames frames;
+  unsigned char* const pair = page.input + index * kBlockPairSize;
+  unsigned char* const blocks[2] = {pair, pair + kBlockSize};
+  walk_pair(blocks, 0, frames);
+  return frames.ended ? -1 - static_cast<double>(page.output_fill)
+                      : static_cast<double>(page.output_fill);
+}
+
+// A track begins: its render at sample_rate, from loop points as the split gave them; returns
+// its length in samples of each channel.
+EMSCRIPTEN_KEEPALIVE double page_sound_start(double track_bytes, double samples, int playable,
+                                             int loops, double start, double end,
+                                             std::uint32_t sample_rate) {
+  decoder = TrackDecoder();
+  TrackLoop loop;
+  loop.track_bytes = static_cast<std::uint64_t>(track_bytes);
+  loop.samples = static_cast<std::uint64_t>(samples);
+  loop.playable = playable != 0;
+  loop.loops = loops != 0;
+  loop.start = static_cast<std::uint64_t>(start);
+  loop.end = static_cast<std::uint64_t>(end);
+  render = plan_render(loop, sample_rate);
+  return static_cast<double>(render.samples);
+}
+
+// Decodes count frames (at most page_decode_frames()) of the output from byte `from` into
+// page_pcm(); returns the stereo samples written.
+EMSCRIPTEN_KEEPALIVE std::size_t page_decode(std::size_t from, std::size_t count) {
+  return decoder.decode(reinterpret_cast<unsigned char*>(page.output) + from, count, page.pcm);
+}
+EMSCRIPTEN_KEEPALIVE std::size_t page_decode_frames() { return kDecodeFrames; }
+EMSCRIPTEN_KEEPALIVE std::int16_t* page_pcm() { return page.pcm; }
+
+// Fades the first count stereo samples of page_pcm(), which stand at sample `at` of the render.
+EMSCRIPTEN_KEEPALIVE void page_fade(std::size_t count, double at) {
+  fade(render, page.pcm, count, static_cast<std::uint64_t>(at));
+}
+
+// The render's WAV header, or null where it is too long for a WAV file.
+EMSCRIPTEN_KEEPALIVE const unsigned char* page_wav_header(std::uint32_t sample_rate) {
+  if (render.samples > kWavMostSamples) return nullptr;
+  make_wav_header(wav_header, sample_rate, render.samples);
+  return wav_header;
+}
+EMSCRIPTEN_KEEPALIVE std::size_t page_wav_header_size() { return kWavHeaderSize; }
 
 // 0: .adpcm.txth at sample_rate, 1: 44100Hz.genh, 2: 48000Hz.genh; its size is
 // page_player_file_size().

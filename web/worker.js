@@ -1,8 +1,9 @@
 // The split, in the page's worker. The page sends one message, {file, route, folder, zipName,
-// rate}, and the worker reads the archive a chunk of block pairs at a time, has the module walk
+// rate}, or {wav: true, tracks, ...} for WAV files (see sound.js), and the worker reads the archive a chunk of block pairs at a time, has the module walk
 // them, and does what the module's events say: lines for the log, track and loop files for the
 // route ('look' keeps nothing, 'zip' makes a zip, 'folder' writes into a folder). It answers
-// with {lines}, {track}, {progress} messages as it goes, then one {done} or {failed}.
+// with {lines}, {track}, {progress} messages as it goes, then one {done} or {failed}. The route
+// 'file' makes one file, as a Blob, in place of a zip.
 'use strict';
 
 // What ends a run, as the tools' "Can't ..." line.
@@ -38,7 +39,8 @@ class Output {
       }
       this.wake?.();
     };
-    this.writer.postMessage(route === 'zip' ? {zip: zipName} : {folder});
+    this.writer.postMessage(route === 'zip' ? {zip: zipName} : route === 'file' ? {single: true}
+                                                                                : {folder});
   }
   pass(message) {
     if (this.keeps) this.writer.postMessage({pass: message});
@@ -81,9 +83,11 @@ const ready = createSplitModule().then((m) => { module = m; });
 
 onmessage = async ({data}) => {
   await ready;
+  if (data.play) return play(data.play, data.port);
   const output = new Output(data.route, data, module._page_output_size());
   try {
-    await split(data.file, data.rate, output);
+    if (data.wav) await renderWavs(data, output);
+    else await split(data.file, data.rate, output);
     postMessage({done: {zip: await output.finish()}});
   } catch (error) {
     if (error === output.failed) postMessage({failed: error.message});
@@ -201,7 +205,7 @@ async function split(file, rate, output) {
         loopLines.push(text(a, b));
       } else if (kind === kTrackBegin) {
         passLines();
-        track = {name: text(a, b), bytes: 0};
+        track = {name: text(a, b), bytes: 0, pair: c};
         output.post({begin: track.name});
       } else if (kind === kTrackEnd) {
         passLines();
@@ -209,8 +213,8 @@ async function split(file, rate, output) {
         track.bytes += a - from;
         from = a;
         output.post({end: true});
-        output.pass({track: {name: track.name, bytes: track.bytes, samples: b, playable: c === 1,
-                             loops: d === 1, start: f, end: g}});
+        output.pass({track: {name: track.name, pair: track.pair, bytes: track.bytes, samples: b,
+                             playable: c === 1, loops: d === 1, start: f, end: g}});
         track = null;
       } else if (kind === kLoopFile) {
         output.post({file: text(a, b), bytes: m.HEAPU8.slice(m._page_text() + c,

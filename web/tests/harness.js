@@ -74,7 +74,7 @@ class Sandbox {
     }
     const files = folderFiles(bin);
     for (const tool of tools) delete files[path.basename(tool)];
-    return {log, files};
+    return {log, files, folder: bin};
   }
 
   // The page in Chromium, served from 127.0.0.1 (or, with fromDisk, opened from its file).
@@ -145,17 +145,24 @@ async function saveToFolder(page, prepare) {
   return {state: await settled(page), files: await folderFilesOf(page)};
 }
 
-// The page's zip route: the download's name, and the files in it by name and hash.
-async function downloadZip(page, sandbox) {
-  const [download] = await Promise.all([page.waitForEvent('download', {timeout: 120000}),
-                                        page.click('#download-zip')]);
-  const zip = path.join(sandbox.folder('zips'), `${++Sandbox.runs}.zip`);
-  await download.saveAs(zip);
-  const into = sandbox.folder(`unzipped-${Sandbox.runs}`);
-  const unzip = spawnSync('unzip', ['-q', zip, '-d', into], {encoding: 'utf8'});
-  assert.equal(unzip.status, 0, unzip.stderr);
-  return {state: await settled(page), name: download.suggestedFilename(), files: folderFiles(into)};
+// What clicking selector downloads: saved into the sandbox, and its name.
+async function downloadOf(page, sandbox, selector) {
+  const [download] = await Promise.all([page.waitForEvent('download', {timeout: 300000}),
+                                        page.click(selector)]);
+  const saved = path.join(sandbox.folder('downloads'), `${++Sandbox.runs}`);
+  await download.saveAs(saved);
+  return {saved, name: download.suggestedFilename()};
 }
 
-module.exports = {archive, choose, downloadZip, folderFilesOf, handFolder, kPair, pageLog, Sandbox,
+// The page's zip route (or, with selector, another zip it downloads): the download's name, the
+// folder it is unzipped into, and the files in it by name and hash.
+async function downloadZip(page, sandbox, selector = '#download-zip') {
+  const {saved, name} = await downloadOf(page, sandbox, selector);
+  const into = sandbox.folder(`unzipped-${Sandbox.runs}`);
+  const unzip = spawnSync('unzip', ['-q', saved, '-d', into], {encoding: 'utf8'});
+  assert.equal(unzip.status, 0, unzip.stderr);
+  return {state: await settled(page), name, files: folderFiles(into), folder: into};
+}
+
+module.exports = {archive, choose, downloadOf, downloadZip, env, folderFilesOf, handFolder, kPair, pageLog, Sandbox,
                   saveToFolder, settled};

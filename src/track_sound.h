@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "adpcm_frame.h"
+#include "loop_points.h"
+
+namespace vorsplit {
+
+// What a player makes of a track file's frames: 16-bit samples, two channels.
+//
+// A frame's header byte picks a prediction filter and a shift:
+//
+//   bit  7      4 3      0
+//        +-------+-------+
+//        | filter| shift |     sample = (nibble << 12 >> shift) + (f0 * s1 + f1 * s2) / 64
+//        +-------+-------+
+//
+// where s1 and s2 are the channel's last two samples before they are clipped to 16 bits, and
+// the sample data holds 28 signed nibbles, the low nibble of each byte first. A frame whose flag
+// is the end of stream plays silence. The decoding is FFmpeg's, sample for sample.
+inline constexpr int kFilters[][2] = {{0, 0}, {60, 0}, {115, -52}, {98, -55}, {122, -60}};
+inline constexpr std::size_t kFilterCount = sizeof kFilters / sizeof kFilters[0];
+
+struct ChannelHistory {
+  std::int32_t s1 = 0, s2 = 0;
+};
+
+// Decodes one frame into 28 samples, written `stride` samples apart.
+void decode_frame(const unsigned char* frame, ChannelHistory& history, std::int16_t* out,
+                  std::size_t stride);
+
+// Decodes a track's frames as players take them, two at a time, one for each channel, into
+// interleaved stereo. The frames may come in pieces of any count: a lone last frame of a piece
+// waits for the next.
+class TrackDecoder {
+ public:
+  // The most stereo samples that `frames` frames give.
+  static constexpr std::size_t samples_for(std::size_t frames) {
+    return (frames + 1) / 2 * kSamplesPerFrame;
+  }
+  // Writes out[2 * i] (channel 0) and out[2 * i + 1] (channel 1); returns the stereo samples.
+  std::size_t decode(const unsigned char* frames, std::size_t count, std::int16_t* out);
+
+ private:
+  ChannelHistory history_[2];
+  unsigned char waiting_[kFrameSize] = {};
+  bool has_waiting_ = false;
+};
+
+// How a player renders a track's loop file into one file, as vgmstream does by default: a
+// looping track plays its intro, the loop twice, then ten more seconds of the loop with a
+// linear fade to silence; any other track plays its frames once, two at a time.
+struct TrackRender {
+  std::uint64_t samples = 0;    // of each channel
+  std::uint64_t fade_from = 0;  // the first sample of the fade; `samples` where there is none
+};
+inline constexpr std::uint64_t kRenderedLoops = 2;
+inline constexpr std::uint64_t kFadeSeconds = 10;
+
+TrackRender plan_render(const TrackLoop& loop, std::uint32_t sample_rate);
+
+// Fades count stereo samples of pcm, which stand at sample `at` of the render.
+void fade(const TrackRender& render, std::int16_t* pcm, std::size_t count, std::uint64_t at);
+
+// A WAV file's header for 16-bit stereo PCM, before samples * 4 bytes of it:
+//
+//   0x00 "RIFF" size-8 "WAVE"   0x0c "fmt " 16  1 (PCM) 2 (channels) rate  rate*4  4  16
+//   0x24 "data" data size       0x2c the samples, little-endian, channel 0 first
+inline constexpr std::size_t kWavHeaderSize = 0x2c;
+inline constexpr std::uint64_t kWavBytesPerSample = 4;
+// The sizes are 32-bit: a render longer than this has no WAV file.
+inline constexpr std::uint64_t kWavMostSamples =
+    (0xffffffffull - (kWavHeaderSize - 8)) / kWavBytesPerSample;
+
+void make_wav_header(unsigned char (&header)[kWavHeaderSize], std::uint32_t sample_rate,
+                     std::uint64_t samples);
+
+}  // namespace vorsplit

@@ -1,0 +1,143 @@
+// A track's sound, in the page's worker: played into the page's audio, {play, port}, or rendered
+// as WAV files into a folder or a zip, {wav}. The worker reads the track again from the archive,
+// from the pair it begins with, and the module decodes it a slice at a time, so that a track of
+// any length takes the same little memory.
+
+// A track's frames in the order a player takes them: [0, END), then, where it loops, [START,
+// END) again and again. The decoder's history runs on across the jump, as the sound chip's and
+// vgmstream's do: after END come the frames of START, as if the track held them there.
+class TrackSound {
+  constructor(m, file, track, rate) {
+    this.m = m;
+    this.file = file;
+    this.track = track;
+    this.frameBytes = 16;
+    const pairBytes = 2 * this.frameBytes, samplesPerFrame = 28;
+    this.samples = m._page_sound_start(track.bytes, track.samples, track.playable, track.loops,
+                                       track.start, track.end, rate);
+    this.startBytes = track.start / samplesPerFrame * pairBytes;
+    this.endBytes = track.loops ? track.end / samplesPerFrame * pairBytes
+                                : Math.floor(track.bytes / pairBytes) * pairBytes;
+    this.failure = new Failure(`Can't read file ${file.name}`);
+  }
+
+  // The track's frames from archive pair `pair` on, where `offset` of its bytes came before:
+  // {pair, offset, length} for each pair, the frames in the module's output until the next.
+  async *pairs(pair, offset) {
+    const m = this.m, pairSize = m._page_pair_size(), chunkPairs = m._page_chunk_pairs();
+    const lastPair = Math.floor(this.file.size / pairSize);
+    for (; pair < lastPair; pair += chunkPairs) {
+      const count = Math.min(chunkPairs, lastPair - pair);
+      let bytes;
+      try {
+        bytes = new Uint8Array(await this.file.slice(pair * pairSize, (pair + count) * pairSize)
+                                   .arrayBuffer());
+      } catch {
+        throw this.failure;
+      }
+      if (bytes.length !== count * pairSize) throw this.failure;
+      m.HEAPU8.set(bytes, m._page_input());
+      for (let i = 0; i < count; ++i) {
+        let length = m._page_sound_pair(i);
+        const ended = length < 0;
+        if (ended) length = -1 - length;
+        yield {pair: pair + i, offset, length};
+        offset += length;
+        if (ended) return;
+      }
+    }
+  }
+
+  // Ranges [from, to) of the module's output, in the order a player takes the frames.
+  async *frames() {
+    let resume = null;
+    for await (const {pair, offset, length} of this.pairs(this.track.pair, 0)) {
+      if (!resume && offset + length > this.startBytes) resume = {pair, offset};
+      const to = Math.min(offset + length, this.endBytes);
+      if (to > offset) yield [0, to - offset];
+      if (offset + length >= this.endBytes) break;
+    }
+    for (let more = this.track.loops && resume; more;) {
+      more = false;  // a loop that gives no frames would never end
+      for await (const {offset, length} of this.pairs(resume.pair, resume.offset)) {
+        const from = Math.max(offset, this.startBytes), to = Math.min(offset + length, this.endBytes);
+        if (to > from) {
+          more = true;
+          yield [from - offset, to - offset];
+        }
+        if (offset + length >= this.endBytes) break;
+      }
+    }
+  }
+
+  // The decoded samples, interleaved, a slice at a time: {pcm, at}, where pcm is valid until the
+  // next, and `at` counts the samples of each channel played before it.
+  async *slices() {
+    const m = this.m, most = m._page_decode_frames() * this.frameBytes;
+    let at = 0;
+    for await (const [from, to] of this.frames()) {
+      for (let x = from; x < to; x += most) {
+        const count = m._page_decode(x, Math.min(most, to - x) / this.frameBytes);
+        if (!count) continue;
+        yield {pcm: m.HEAP16.subarray(m._page_pcm() / 2, m._page_pcm() / 2 + 2 * count), at};
+        at += count;
+      }
+    }
+  }
+
+  // Where sample `at` of the play stands in the track.
+  position(at) {
+    const {loops, start, end} = this.track;
+    return loops && at >= end ? start + (at - end) % (end - start) : at;
+  }
+}
+
+// Plays a track into the page's audio: decoded slices go, as two channels of floats, straight
+// to the page's audio worklet through port, which says {took} for each it has taken; `ahead`
+// slices are sent before it has taken any, then one for each it takes. A track that plays once
+// ends with {end}.
+async function play({file, track, rate, ahead}, port) {
+  const sound = new TrackSound(module, file, track, rate);
+  let sent = 0, taken = 0, wake = null;
+  port.onmessage = ({data}) => {
+    if (data.took) ++taken;
+    wake?.();
+  };
+  try {
+    for await (const {pcm, at} of sound.slices()) {
+      const count = pcm.length / 2, left = new Float32Array(count), right = new Float32Array(count);
+      for (let i = 0; i < count; ++i) {
+        left[i] = pcm[2 * i] / 32768;
+        right[i] = pcm[2 * i + 1] / 32768;
+      }
+      while (sent - taken >= ahead) await new Promise((resolve) => { wake = resolve; });
+      port.postMessage({left, right, at: sound.position(at)}, [left.buffer, right.buffer]);
+      ++sent;
+    }
+    port.postMessage({end: true});
+  } catch (error) {
+    postMessage({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
+  }
+}
+
+// Renders each track as BGM_NNN.wav into the output, as vgmstream renders its loop file.
+async function renderWavs({file, tracks, rate}, output) {
+  const m = module;
+  for (const track of tracks) {
+    const sound = new TrackSound(m, file, track, rate);
+    const name = track.name.replace(/\.adpcm$/, '.wav');
+    const header = m._page_wav_header(rate);
+    if (!header) throw new Failure(`Can't write file ${name}: it is too long for a WAV file`);
+    output.post({begin: name});
+    await output.write(m.HEAPU8.subarray(header, header + m._page_wav_header_size()));
+    for await (const {pcm, at} of sound.slices()) {
+      const count = Math.min(pcm.length / 2, sound.samples - at);
+      m._page_fade(count, at);
+      await output.write(new Uint8Array(pcm.buffer, pcm.byteOffset, 4 * count));
+      output.check();
+      if (at + count >= sound.samples) break;
+    }
+    output.post({end: true});
+    output.pass({wav: name});
+  }
+}

@@ -1,0 +1,210 @@
+// The page's sound against real players: its decoding against FFmpeg's, sample for sample; its
+// WAV files against vgmstream's render of the same loop file; its playing, rendered offline,
+// looping at the very sample the loop file names.
+'use strict';
+
+const assert = require('node:assert');
+const {spawnSync} = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+const {after, before, test} = require('node:test');
+const {choose, downloadOf, downloadZip, env, folderFilesOf, handFolder, kPair, Sandbox,
+       settled} = require('./harness.js');
+
+const kFrame = 16, kBlock = kPair / 2, kSamplesPerFrame = 28, kRate = 44100;
+
+const vgmstream = process.env.VGMSTREAM_CLI || 'vgmstream-cli';
+const hasVgmstream = !spawnSync(vgmstream, ['-V']).error;
+
+let sandbox;
+before(() => { sandbox = new Sandbox(); });
+after(() => sandbox.close());
+
+const sha256 = (bytes) => require('node:crypto').createHash('sha256').update(bytes).digest('hex');
+const samplesOf = (bytes) => new Int16Array(bytes.buffer, bytes.byteOffset, bytes.length >> 1);
+const wavSamples = (file) => samplesOf(fs.readFileSync(file).subarray(44));
+
+// What FFmpeg decodes of track frames, behind the header the tools ship.
+function ffmpeg(frames) {
+  const input = path.join(sandbox.folder('ffmpeg'), 'in.genh');
+  const output = path.join(sandbox.folder('ffmpeg'), 'out.raw');
+  fs.writeFileSync(input, Buffer.concat([fs.readFileSync(path.join(
+                                            env('VORSPLIT_PLAYER_FILES'), '44100Hz.genh')), frames]));
+  const run = spawnSync('ffmpeg', ['-nostdin', '-v', 'error', '-y', '-i', input, '-f', 's16le',
+                                   output], {encoding: 'utf8'});
+  assert.equal(run.status, 0, run.stderr);
+  return samplesOf(fs.readFileSync(output));
+}
+
+// A track as a player plays it: its frames up to END, then from START, as often as `samples`
+// (of each channel) needs; the decoder's history runs on across each jump.
+function played(folder, name, samples) {
+  const frames = fs.readFileSync(path.join(folder, name));
+  const loop = fs.readFileSync(path.join(folder, name.replace('.adpcm', '.txtp')), 'utf8')
+                   .match(/#I (\d+) (\d+)/);
+  if (!loop) return {frames, start: null, end: null};
+  const [start, end] = [Number(loop[1]), Number(loop[2])];
+  const at = (sample) => sample / kSamplesPerFrame * 2 * kFrame;
+  const parts = [frames.subarray(0, at(end))];
+  for (let length = end; length < samples; length += end - start) {
+    parts.push(frames.subarray(at(start), at(end)));
+  }
+  return {frames: Buffer.concat(parts), start, end};
+}
+
+// An archive of make_archive's, cut short: the first and last pair of its first track, which
+// loops, from its filler through the intro and the loop start, and from the loop end; the same
+// with three frames of channel 0 more of filler, so that the channels swap; and a pair of the
+// next track, which the archive's end cuts, so that it plays once.
+function shortArchive(made) {
+  const pairs = made.length / kPair, pair = (p) => made.subarray(p * kPair, (p + 1) * kPair);
+  let last = 0;
+  while (![...Array(kBlock / kFrame).keys()].some((k) => made[last * kPair + k * kFrame + 1] === 3)) {
+    ++last;
+  }
+  const shifted = Buffer.from(pair(0));
+  for (const k of [64, 65, 66]) shifted[k * kFrame] = 0;
+  assert.ok(last + 1 < pairs);
+  return Buffer.concat([pair(0), pair(last), shifted, pair(last), pair(last + 1)]);
+}
+
+// make_archive's archive of 80 pairs, whose first track loops and whose second, cut by the end
+// of the archive, plays once; and the short archive cut from it.
+function archives() {
+  const made = path.join(sandbox.root, 'made.bin'), short = path.join(sandbox.root, 'short.bin');
+  if (!fs.existsSync(short)) {
+    assert.equal(spawnSync(env('VORSPLIT_MAKE_ARCHIVE'), [made, '80']).status, 0);
+    fs.writeFileSync(short, shortArchive(fs.readFileSync(made)));
+  }
+  return {made, short};
+}
+
+// Every playable track's WAV file from the page's zip: its first pass is FFmpeg's decoding of
+// the track file, and up to the fade it is FFmpeg's decoding of the frames as played; where
+// vgmstream is found, it is as long as vgmstream's render, and differs from it, fade included,
+// by no more than FFmpeg differs from vgmstream before the fade.
+test('the WAV files: FFmpeg\'s decoding, and vgmstream\'s length and loops', async (t) => {
+  if (!hasVgmstream) t.diagnostic('vgmstream-cli not found: WAV lengths and fades are not checked');
+  const page = await sandbox.open();
+  const {made, short} = archives();
+  for (const archivePath of [short, made]) {
+    const native = sandbox.native(archivePath);
+    const tracks = Object.keys(native.files).filter((name) => name.endsWith('.txtp'));
+    assert.equal(await choose(page, archivePath), 'done');
+    const zip = await downloadZip(page, sandbox, '#save-wav-zip');
+    assert.equal(zip.name, `${path.basename(archivePath, '.bin')}-wav.zip`);
+    assert.deepEqual(Object.keys(zip.files), tracks.map((name) => name.replace('.txtp', '.wav')));
+    for (const txtp of tracks) {
+      const what = `${path.basename(archivePath)} ${txtp}`;
+      const wavFile = path.join(zip.folder, txtp.replace('.txtp', '.wav'));
+      const wav = wavSamples(wavFile), header = fs.readFileSync(wavFile).subarray(0, 44);
+      assert.equal(header.readUInt32LE(24), kRate, what);
+      assert.equal(header.readUInt32LE(40), wav.length * 2, what);
+      const {frames, start, end} = played(native.folder, txtp.replace('.txtp', '.adpcm'),
+                                          wav.length / 2);
+      const expected = ffmpeg(frames);
+      const fadeFrom = start === null ? wav.length / 2 : start + 2 * (end - start);
+      assert.ok(expected.length >= 2 * fadeFrom, what);
+      assert.ok(wav.subarray(0, 2 * fadeFrom).every((sample, i) => sample === expected[i]), what);
+      if (!hasVgmstream) continue;
+      const rendered = path.join(sandbox.folder('vgmstream'), 'out.wav');
+      const render = spawnSync(vgmstream, ['-o', rendered, txtp], {cwd: native.folder});
+      assert.equal(render.status, 0, what);
+      const theirs = wavSamples(rendered);
+      assert.equal(wav.length, theirs.length, what);
+      let decoders = 0, ours = 0;
+      for (let i = 0; i < wav.length; ++i) {
+        const difference = Math.abs(wav[i] - theirs[i]);
+        if (i < 2 * fadeFrom) decoders = Math.max(decoders, difference);
+        else ours = Math.max(ours, difference);
+      }
+      t.diagnostic(`${what}: vgmstream's decoder is ${decoders} from FFmpeg's, the fade ${ours}`);
+      assert.ok(ours <= decoders, what);
+    }
+  }
+
+  // The same files into a folder, and one track's alone, as its own download.
+  await choose(page, short);
+  await handFolder(page);
+  await page.click('#save-wav-folder');
+  assert.equal(await settled(page), 'done');
+  const inFolder = await folderFilesOf(page);
+  const zipped = await downloadZip(page, sandbox, '#save-wav-zip');
+  assert.deepEqual(inFolder, zipped.files);
+  const single = await downloadOf(page, sandbox, 'tr[data-track=BGM_001] button.wav');
+  assert.equal(single.name, 'BGM_001.wav');
+  assert.equal(sha256(fs.readFileSync(single.saved)), zipped.files['BGM_001.wav']);
+  assert.deepEqual(page.errors, []);
+});
+
+// The page's playing, rendered by an offline audio context, as the page plays into the
+// speakers: the looping track of the short archive for its length and one loop more, which
+// must be the frames as played; the track that plays once, which must stop at its end.
+test('playing: the loop joins at its very sample, and a track that plays once stops', async () => {
+  const page = await sandbox.open();
+  const archivePath = archives().short;
+  const native = sandbox.native(archivePath);
+  await choose(page, archivePath);
+  const render = (index, samples) => page.evaluate(async ({index, samples}) => {
+    const context = new OfflineAudioContext(2, samples, 44100);
+    const sound = await startSound(context, tracks[index], Math.ceil(samples / 50000) + 1);
+    sound.node.connect(context.destination);
+    const ended = new Promise((resolve) => { sound.onended = resolve; });
+    await sound.ready;
+    const rendered = await context.startRendering();
+    const pcm = new Int16Array(2 * samples);
+    for (let channel = 0; channel < 2; ++channel) {
+      rendered.getChannelData(channel).forEach((x, i) => { pcm[2 * i + channel] = x * 32768; });
+    }
+    sound.stop();
+    const bytes = new Uint8Array(pcm.buffer);
+    let text = '';
+    for (let i = 0; i < bytes.length; i += 0x8000) {
+      text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+    }
+    return {pcm: btoa(text), ended: await Promise.race([ended.then(() => true),
+                                                        new Promise((r) => setTimeout(() => r(false), 100))])};
+  }, {index, samples}).then(({pcm, ended}) => ({pcm: samplesOf(Buffer.from(pcm, 'base64')), ended}));
+
+  const {start, end} = played(native.folder, 'BGM_000.adpcm', 0);
+  const looping = await render(0, 2 * end - start + 5000);
+  const expected = ffmpeg(played(native.folder, 'BGM_000.adpcm', 2 * end - start + 5000).frames);
+  const seam = (pcm, from, to, late = 0) => {
+    for (let t = from; t < to; ++t) {
+      for (let c = 0; c < 2; ++c) {
+        if (pcm[2 * t + c] !== expected[2 * (t < end ? t : t + late) + c]) return false;
+      }
+    }
+    return true;
+  };
+  assert.ok(seam(looping.pcm, 0, 2 * end - start + 5000), 'the track, looped twice');
+  // A loop start one sample late, or early, is noticed at the seam.
+  assert.ok(!seam(looping.pcm, end - 100, end + 100, 1));
+  assert.ok(!seam(looping.pcm, end - 100, end + 100, -1));
+  // After the jump, the body's chord plays on, not the intro's: once the decoder's history has
+  // settled, the second pass is the first again.
+  const same = (a, b, length) => looping.pcm.subarray(2 * a, 2 * (a + length))
+                                     .every((x, i) => x === looping.pcm[2 * b + i]);
+  assert.ok(same(end + 14336, start + 14336, 14336));
+  assert.ok(!same(end + 14336, 14336, 14336));
+  assert.equal(looping.ended, false);
+
+  const once = await page.evaluate(() => tracks[2]);
+  const played2 = await render(2, once.samples + 1000);
+  const decoded = ffmpeg(fs.readFileSync(path.join(native.folder, 'BGM_002.adpcm')));
+  assert.ok(played2.pcm.subarray(0, 2 * once.samples).every((x, i) => x === decoded[i]));
+  assert.ok(played2.pcm.subarray(2 * once.samples).every((x) => x === 0));
+  assert.equal(played2.ended, true);
+
+  // As a user plays it, from the keyboard: the track plays and shows where it is, then stops.
+  const button = 'tr[data-track=BGM_000] button.play';
+  await page.focus(button);
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => /^0:0\d \/ 0:1\d$/.test(
+      document.querySelector('tr[data-track=BGM_000] .position').textContent));
+  assert.equal(await page.getAttribute(button, 'aria-pressed'), 'true');
+  await page.keyboard.press('Space');
+  assert.equal(await page.getAttribute(button, 'aria-pressed'), 'false');
+  assert.equal(await page.textContent('tr[data-track=BGM_000] .position'), '');
+  assert.deepEqual(page.errors, []);
+});
