@@ -143,6 +143,28 @@ async function main() {
     console.log(`  tab memory, folder route, ${archive}: idle ${(idle / 1024).toFixed(0)} MiB, ` +
                 `peak ${(peak / 1024).toFixed(0)} MiB, ${((peak - idle) / 1024).toFixed(0)} MiB more`);
   }
+  // The tab's memory while it plays a track of 64 MB, which loops: its peak over a minute against
+  // the idle page. The track is small.bin's first, its body made 160 pairs long.
+  const pair = (bytes, p) => bytes.subarray(p * 409600, (p + 1) * 409600);
+  const small = fs.readFileSync(path.join(work, 'small.bin'));
+  fs.writeFileSync(path.join(work, 'long.bin'), Buffer.concat(
+      [pair(small, 0), ...Array(158).fill(pair(small, 1)), pair(small, 78)]));
+  await page.goto(url);
+  await new Promise((resolve) => setTimeout(resolve, 1000));
+  const idle = rendererMemory(profile);
+  let peak = idle;
+  const sampler = setInterval(() => { peak = Math.max(peak, rendererMemory(profile)); }, 20);
+  await choose('long.bin');
+  const row = 'tr[data-track=BGM_000]';
+  const bytes = await page.textContent(`${row} td:nth-child(2)`);
+  await page.click(`${row} button.play`);
+  await new Promise((resolve) => setTimeout(resolve, 60000));
+  const position = await page.textContent(`${row} .position`);
+  await page.click(`${row} button.play`);
+  clearInterval(sampler);
+  console.log(`  tab memory, playing a track of ${bytes} bytes for a minute (at ${position}): idle ` +
+              `${(idle / 1024).toFixed(0)} MiB, peak ${(peak / 1024).toFixed(0)} MiB, ` +
+              `${((peak - idle) / 1024).toFixed(0)} MiB more`);
   await browser.close();
   server.close();
 }

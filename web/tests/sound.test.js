@@ -8,7 +8,7 @@ const {spawnSync} = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
 const {after, before, test} = require('node:test');
-const {choose, downloadOf, downloadZip, env, folderFilesOf, handFolder, kPair, Sandbox,
+const {choose, downloadOf, downloadZip, env, folderFilesOf, handFolder, kPair, pageLog, Sandbox,
        settled} = require('./harness.js');
 
 const kFrame = 16, kBlock = kPair / 2, kSamplesPerFrame = 28, kRate = 44100;
@@ -54,8 +54,9 @@ function played(folder, name, samples) {
 
 // An archive of make_archive's, cut short: the first and last pair of its first track, which
 // loops, from its filler through the intro and the loop start, and from the loop end; the same
-// with three frames of channel 0 more of filler, so that the channels swap; and a pair of the
-// next track, which the archive's end cuts, so that it plays once.
+// with three frames of channel 0 more of filler, so that the channels swap; a pair of loud
+// frames, which clip, on every filter and shifts 1 to 12, ending on an end of stream in channel 1; and a
+// pair of the next track, which the archive's end cuts, so that it plays once.
 function shortArchive(made) {
   const pairs = made.length / kPair, pair = (p) => made.subarray(p * kPair, (p + 1) * kPair);
   let last = 0;
@@ -64,8 +65,11 @@ function shortArchive(made) {
   }
   const shifted = Buffer.from(pair(0));
   for (const k of [64, 65, 66]) shifted[k * kFrame] = 0;
+  const loud = Buffer.from(pair(1));
+  for (let k = 0; k < kPair / kFrame; ++k) loud.set([(k % 5) << 4 | (1 + k % 12), 0], k * kFrame);
+  loud[kPair - kFrame + 1] = 0x07;
   assert.ok(last + 1 < pairs);
-  return Buffer.concat([pair(0), pair(last), shifted, pair(last), pair(last + 1)]);
+  return Buffer.concat([pair(0), pair(last), shifted, pair(last), loud, pair(last + 1)]);
 }
 
 // make_archive's archive of 80 pairs, whose first track loops and whose second, cut by the end
@@ -134,6 +138,17 @@ test('the WAV files: FFmpeg\'s decoding, and vgmstream\'s length and loops', asy
   const single = await downloadOf(page, sandbox, 'tr[data-track=BGM_001] button.wav');
   assert.equal(single.name, 'BGM_001.wav');
   assert.equal(sha256(fs.readFileSync(single.saved)), zipped.files['BGM_001.wav']);
+
+  // An archive removed after it was chosen: playing, and saving, stop at the tools' line.
+  const removed = path.join(sandbox.root, 'removed.bin');
+  fs.copyFileSync(short, removed);
+  await choose(page, removed);
+  fs.unlinkSync(removed);
+  for (const control of ['tr[data-track=BGM_000] button.play', '#save-wav-zip']) {
+    await page.click(control);
+    await page.waitForFunction(() => document.body.dataset.state === 'failed');
+    assert.equal((await pageLog(page)).at(-1), "Can't read file removed.bin", control);
+  }
   assert.deepEqual(page.errors, []);
 });
 
