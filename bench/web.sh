@@ -3,7 +3,8 @@
 # zip and into the browser's origin-private folder, against two baselines run alternately with it:
 # the same browser reading the same File the fastest way found (the page's floor), and vorsplit
 # followed by vorloop. Then measures the tab's memory in the folder route on a 64 MB and on the
-# 1 GiB archive. Needs what the page's tests need: Debian's emscripten, chromium and Node.js.
+# 1 GiB archive, and while the page plays a track of 64 MB for a minute. Needs what the page's
+# tests need: Debian's emscripten, chromium and Node.js.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --workflow --preset release >/dev/null
