@@ -63,7 +63,7 @@ void split_demo(const ToolSandbox& sandbox) {
 // swapped between the channels.
 TEST(Listening, FfmpegPlaysEveryTrackWithItsTones) {
   if (std::system("ffmpeg -version >/dev/null 2>&1") != 0) {
-    GTEST_SKIP() << "ffmpeg is not installed (Debian package ffmpeg)";
+    GTEST_SKIP() << "skipped: ffmpeg is not installed (Debian package ffmpeg)";
   }
   ToolSandbox sandbox;
   split_demo(sandbox);
@@ -91,7 +91,7 @@ TEST(Listening, FfmpegPlaysEveryTrackWithItsTones) {
 // the seam; and past it the loop body's chord, not the intro's.
 TEST(Listening, VgmstreamLoopsEachTrackWhereTheGameDoes) {
   if (sizeof(VGMSTREAM_CLI) == 1) {
-    GTEST_SKIP() << "vgmstream-cli was not on the PATH when the build was configured "
+    GTEST_SKIP() << "skipped: vgmstream-cli was not on the PATH when the build was configured "
                     "(or give -DVGMSTREAM_CLI=PATH)";
   }
   ToolSandbox sandbox;

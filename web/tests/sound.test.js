@@ -88,7 +88,8 @@ function archives() {
 // vgmstream is found, it is as long as vgmstream's render, and differs from it, fade included,
 // by no more than FFmpeg differs from vgmstream before the fade.
 test('the WAV files: FFmpeg\'s decoding, and vgmstream\'s length and loops', async (t) => {
-  if (!hasVgmstream) t.diagnostic('vgmstream-cli not found: WAV lengths and fades are not checked');
+  if (!hasVgmstream) t.diagnostic('skipped: WAV files against vgmstream: vgmstream-cli not found ' +
+                                  '(cmake -DVGMSTREAM_CLI=PATH, or on the PATH)');
   const page = await sandbox.open();
   const {made, short} = archives();
   for (const archivePath of [short, made]) {
