@@ -17,7 +17,7 @@ endif()
 if(NOT VGMSTREAM_CLI AND NOT FFMPEG)
   message("To listen to them you need a player, and none is on the PATH:\n"
           "  vgmstream-cli, which loops the tracks, from "
-          "https://github.com/vgmstream/vgmstream/releases (Windows, macOS, Linux);\n"
+          "https://github.com/vgmstream/vgmstream/releases;\n"
           "  or FFmpeg, which plays each once: on Debian and Ubuntu sudo apt install ffmpeg, "
           "with Homebrew brew install ffmpeg, on Windows from https://ffmpeg.org/download.html.\n"
           "Then, for example:\n"

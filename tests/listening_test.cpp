@@ -39,7 +39,7 @@ int largest_step(const std::string& samples, std::uint64_t from, std::uint64_t t
   return largest;
 }
 
-// make_archive's music, as its README tells it: track n is a chord whose root climbs a major
+// make_archive's music, as make_archive tells it: track n is a chord whose root climbs a major
 // scale from 220 Hz, channel 0 the root and channel 1 the fifth above it; a looping track's intro
 // is the chord a fourth higher.
 double root_of(int track) {
