@@ -162,8 +162,8 @@ async function main() {
   const position = await page.textContent(`${row} .position`);
   await page.click(`${row} button.play`);
   clearInterval(sampler);
-  console.log(`  tab memory, playing a track of ${bytes} bytes for a minute (at ${position}): idle ` +
-              `${(idle / 1024).toFixed(0)} MiB, peak ${(peak / 1024).toFixed(0)} MiB, ` +
+  console.log(`  tab memory, playing a track of ${bytes} bytes for a minute (at ${position}): ` +
+              `idle ${(idle / 1024).toFixed(0)} MiB, peak ${(peak / 1024).toFixed(0)} MiB, ` +
               `${((peak - idle) / 1024).toFixed(0)} MiB more`);
   await browser.close();
   server.close();

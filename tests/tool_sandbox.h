@@ -61,13 +61,6 @@ inline std::vector<std::pair<std::size_t, std::size_t>> summary(const Tracks& tr
 // the channel and the position, so a lost or misplaced frame shows at once. Every frame starts
 // as a plain frame with a header that is not filler.
 struct Archive {
-  explicit Archive(std::size_t pairs, std::size_t trailing_bytes = 0)
-      : bytes(pairs * kPair + trailing_bytes, '\xee') {
-    for (std::size_t at = 0; at + kFrame <= bytes.size(); at += kFrame) {
-      const std::size_t p = at / kPair, c = at % kPair / kBlock, k = at % kBlock / kFrame;
-      bytes.replace(at, 7, {'\x5c', '\0', char(p), char(p >> 8), char(c), char(k), char(k >> 8)});
-    }
-  }
   // Frame k of a channel of a pair, given a header and a flag.
   struct Mark {
     std::size_t pair;
@@ -75,8 +68,13 @@ struct Archive {
     std::size_t k;
     unsigned char header, flag;
   };
-  Archive(std::size_t pairs, const std::vector<Mark>& marks, std::size_t trailing_bytes = 0)
-      : Archive(pairs, trailing_bytes) {
+  explicit Archive(std::size_t pairs, const std::vector<Mark>& marks = {},
+                   std::size_t trailing_bytes = 0)
+      : bytes(pairs * kPair + trailing_bytes, '\xee') {
+    for (std::size_t at = 0; at + kFrame <= bytes.size(); at += kFrame) {
+      const std::size_t p = at / kPair, c = at % kPair / kBlock, k = at % kBlock / kFrame;
+      bytes.replace(at, 7, {'\x5c', '\0', char(p), char(p >> 8), char(c), char(k), char(k >> 8)});
+    }
     for (const Mark& m : marks) mark(m.pair, m.channel, m.k, m.header, m.flag);
   }
   void mark(std::size_t pair, int channel, std::size_t k, unsigned char header,

@@ -119,7 +119,8 @@ function run(route, folder) {
     if (data.done) {
       progress.value = progress.max;
       if (route === 'zip') download(data.done.zip, zipName);
-      wavButtons.forEach((button) => { button.disabled = !tracks.some((track) => track.playable); });
+      const none = !tracks.some((track) => track.playable);
+      wavButtons.forEach((button) => { button.disabled = none; });
       setState('done', tracks.length ? doneText[route](tracks.length, zipName)
                                       : `${file.name} is too small to be an archive: it holds ` +
                                         'no whole block pair, so it has no tracks.');

@@ -60,7 +60,8 @@ class TrackSound {
     for (let more = this.track.loops && resume; more;) {
       more = false;  // a loop that gives no frames would never end
       for await (const {offset, length} of this.pairs(resume.pair, resume.offset)) {
-        const from = Math.max(offset, this.startBytes), to = Math.min(offset + length, this.endBytes);
+        const from = Math.max(offset, this.startBytes);
+        const to = Math.min(offset + length, this.endBytes);
         if (to > from) {
           more = true;
           yield [from - offset, to - offset];

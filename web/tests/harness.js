@@ -164,5 +164,5 @@ async function downloadZip(page, sandbox, selector = '#download-zip') {
   return {state: await settled(page), name, files: folderFiles(into), folder: into};
 }
 
-module.exports = {archive, choose, downloadOf, downloadZip, env, folderFilesOf, handFolder, kPair, pageLog, Sandbox,
-                  saveToFolder, settled};
+module.exports = {archive, choose, downloadOf, downloadZip, env, folderFilesOf, handFolder, kPair,
+                  pageLog, Sandbox, saveToFolder, settled};
