@@ -56,7 +56,9 @@ function showTracks() {
     play.setAttribute('aria-pressed', 'false');
     const position = document.createElement('span');
     position.className = 'position';
-    row.insertCell().append(play, ' ', position);
+    const listen = row.insertCell();
+    listen.className = 'listen';
+    listen.append(play, ' ', position);
     row.insertCell().append(button('wav', 'WAV', `Save ${name}.wav`,
                                    () => saveWav('file', null, [track])));
     play.disabled = row.cells[5].firstChild.disabled = !track.playable;
