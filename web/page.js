@@ -76,6 +76,14 @@ function button(className, text, label, onClick) {
   return element;
 }
 
+// What a worker's uncaught error does: the run says it failed, and never that it is done.
+function stopped(what) {
+  return (event) => {
+    event.preventDefault();
+    setState('failed', `Failed: ${what} stopped (${event.message}).`);
+  };
+}
+
 function download(blob, name) {
   if (zipUrl) URL.revokeObjectURL(zipUrl);
   zipUrl = URL.createObjectURL(blob);
@@ -128,10 +136,7 @@ function run(route, folder) {
                                         'no whole block pair, so it has no tracks.');
     }
   };
-  worker.onerror = (event) => {
-    event.preventDefault();
-    setState('failed', `Failed: the split stopped (${event.message}).`);
-  };
+  worker.onerror = stopped('the split');
   worker.postMessage({file, route, folder, zipName, rate: Number(rateChoice.value)});
 }
 
@@ -165,6 +170,7 @@ function saveWav(route, folder, which = tracks.filter((track) => track.playable)
                                           : `Downloaded ${name}.`);
     }
   };
+  worker.onerror = stopped('the rendering');
   worker.postMessage({wav: true, file, tracks: which, route, folder, zipName: name, rate});
 }
 
