@@ -253,6 +253,10 @@ async function startSound(context, track, ahead) {
     };
   });
   soundWorker.onmessage = ({data}) => { if (data.failed) sound.onfailed?.(data.failed); };
+  soundWorker.onerror = (event) => {
+    event.preventDefault();
+    sound.onfailed?.(`Can't go on: ${event.message}`);
+  };
   node.port.postMessage({source: channel.port1, ahead}, [channel.port1]);
   soundWorker.postMessage({play: {file: archive, track, rate: context.sampleRate, ahead},
                            port: channel.port2}, [channel.port2]);
