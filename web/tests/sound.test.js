@@ -94,9 +94,12 @@ test('the WAV files: FFmpeg\'s decoding, vgmstream\'s length and loops', withFfm
     for (const txtp of tracks) {
       const what = `${path.basename(archivePath)} ${txtp}`;
       const wavFile = path.join(zip.folder, txtp.replace('.txtp', '.wav'));
-      const wav = wavSamples(wavFile), header = fs.readFileSync(wavFile).subarray(0, 44);
-      assert.equal(header.readUInt32LE(24), kRate, what);
-      assert.equal(header.readUInt32LE(40), wav.length * 2, what);
+      const wav = wavSamples(wavFile), header = Buffer.alloc(44);
+      // RIFF, WAVE, a 16-byte fmt chunk of 16-bit PCM in two channels, and the data chunk.
+      header.write('RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0', 'latin1');
+      [[4, 36 + 2 * wav.length], [24, kRate], [28, 4 * kRate], [32, 4 | 16 << 16],
+       [36, 0x61746164], [40, 2 * wav.length]].forEach(([at, v]) => header.writeUInt32LE(v, at));
+      assert.deepEqual(fs.readFileSync(wavFile).subarray(0, 44), header, what);
       const {frames, start, end} = played(native.folder, txtp.replace('.txtp', '.adpcm'),
                                           wav.length / 2);
       const expected = ffmpeg(frames);
