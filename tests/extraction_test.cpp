@@ -53,7 +53,7 @@ TEST(Extraction, SplitsFrameByFrame) {
 TEST(Extraction, CountsTracksAndOffsetsWithoutLimit) {
   ToolSandbox sandbox;
   const std::string loop_end = std::string("\x5c\x03", 2) + std::string(14, '\x33');
-  const std::string end_of_stream = "\x5c" + kEndFrame.substr(1);
+  const std::string end_of_stream = std::string("\x5c\x07", 2) + kEndFrame.substr(2);
   {
     std::ofstream out(sandbox.bin / "archive.bin", std::ios::binary);
     for (std::uint64_t pair = 0; pair < 1001; ++pair) out.seekp(pair * kPair) << loop_end;
