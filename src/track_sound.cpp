@@ -59,14 +59,18 @@ std::size_t TrackDecoder::decode(const unsigned char* frames, std::size_t count,
 
 TrackRender plan_render(const TrackLoop& loop, std::uint32_t sample_rate) {
   TrackRender render;
+  constexpr std::uint64_t kPairBytes = 2 * kFrameSize;
   if (loop.loops) {
     render.fade_from = loop.start + kRenderedLoops * (loop.end - loop.start);
     render.samples = render.fade_from + kFadeSeconds * sample_rate;
+    render.loop_from_byte = loop.start / kSamplesPerFrame * kPairBytes;
+    render.loop_to_byte = loop.end / kSamplesPerFrame * kPairBytes;
   } else if (loop.playable) {
     // A player takes the whole file, the end frame after a loop end included, two frames at a
     // time.
-    render.samples = loop.track_bytes / (2 * kFrameSize) * kSamplesPerFrame;
+    render.samples = loop.track_bytes / kPairBytes * kSamplesPerFrame;
     render.fade_from = render.samples;
+    render.loop_to_byte = loop.track_bytes / kPairBytes * kPairBytes;
   }
   return render;
 }

@@ -55,6 +55,9 @@ class TrackDecoder {
 struct TrackRender {
   std::uint64_t samples = 0;    // of each channel
   std::uint64_t fade_from = 0;  // the first sample of the fade; `samples` where there is none
+  // The frames played, in bytes of the track file: up to loop_to_byte, then, for a looping
+  // track, from loop_from_byte to loop_to_byte again and again.
+  std::uint64_t loop_from_byte = 0, loop_to_byte = 0;
 };
 inline constexpr std::uint64_t kRenderedLoops = 2;
 inline constexpr std::uint64_t kFadeSeconds = 10;

@@ -12,12 +12,10 @@ class TrackSound {
     this.file = file;
     this.track = track;
     this.frameBytes = 16;
-    const pairBytes = 2 * this.frameBytes, samplesPerFrame = 28;
     this.samples = m._page_sound_start(track.bytes, track.samples, track.playable, track.loops,
                                        track.start, track.end, rate);
-    this.startBytes = track.start / samplesPerFrame * pairBytes;
-    this.endBytes = track.loops ? track.end / samplesPerFrame * pairBytes
-                                : Math.floor(track.bytes / pairBytes) * pairBytes;
+    this.startBytes = m._page_sound_loop_from();
+    this.endBytes = m._page_sound_loop_to();
     this.failure = new Failure(`Can't read file ${file.name}`);
   }
 

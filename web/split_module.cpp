@@ -93,6 +93,16 @@ void put_output(const void* bytes, std::size_t length) {
   page.output_fill += length;
 }
 
+// The frames a track file holds, as the walk keeps them: for the split and for the sound alike.
+void put_run(const unsigned char* frames0, const unsigned char* frames1, std::size_t positions) {
+  interleave_frames(page.output + page.output_fill, frames0, frames1, positions);
+  page.output_fill += positions * 2 * kFrameSize;
+}
+void put_last(const unsigned char* last_frame) {
+  put_output(last_frame, kFrameSize);
+  if (adds_end_frame(last_frame)) put_output(kEndFrame, kFrameSize);
+}
+
 // What the walk over the archive does for the page: vorsplit's lines and track bytes, and
 // vorloop's loop files and lines, as the tools would give them one after the other.
 struct PageTracks {
@@ -112,14 +122,12 @@ struct PageTracks {
   ExitStatus keep_run(const unsigned char* frames0, const unsigned char* frames1,
                       std::size_t positions) {
     loops.keep_run(positions);
-    interleave_frames(page.output + page.output_fill, frames0, frames1, positions);
-    page.output_fill += positions * 2 * kFrameSize;
+    put_run(frames0, frames1, positions);
     return kExitSuccess;
   }
   ExitStatus end_track(const unsigned char* last_frame, int channel, std::uint64_t next_pair) {
     const TrackLoop loop = loops.end_track(last_frame, channel);
-    put_output(last_frame, kFrameSize);
-    if (adds_end_frame(last_frame)) put_output(kEndFrame, kFrameSize);
+    put_last(last_frame);
     finish(loop);
     ++track_number;
     begin(next_pair);
@@ -167,13 +175,11 @@ struct SoundFrames {
   }
   ExitStatus keep_run(const unsigned char* frames0, const unsigned char* frames1,
                       std::size_t positions) {
-    interleave_frames(page.output + page.output_fill, frames0, frames1, positions);
-    page.output_fill += positions * 2 * kFrameSize;
+    put_run(frames0, frames1, positions);
     return kExitSuccess;
   }
   ExitStatus end_track(const unsigned char* last_frame, int, std::uint64_t) {
-    put_output(last_frame, kFrameSize);
-    if (adds_end_frame(last_frame)) put_output(kEndFrame, kFrameSize);
+    put_last(last_frame);
     ended = true;
     return kExitSuccess;
   }
@@ -266,6 +272,16 @@ EMSCRIPTEN_KEEPALIVE double page_sound_start(double track_bytes, double samples,
   loop.end = static_cast<std::uint64_t>(end);
   render = plan_render(loop, sample_rate);
   return static_cast<double>(render.samples);
+}
+
+// Where the render's frames lie in the track file, in bytes: the loop from
+// page_sound_loop_from() to page_sound_loop_to(), or, for a track that plays once, all frames up
+// to page_sound_loop_to().
+EMSCRIPTEN_KEEPALIVE double page_sound_loop_from() {
+  return static_cast<double>(render.loop_from_byte);
+}
+EMSCRIPTEN_KEEPALIVE double page_sound_loop_to() {
+  return static_cast<double>(render.loop_to_byte);
 }
 
 // Decodes count frames (at most page_decode_frames()) of the output from byte `from` into

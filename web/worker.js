@@ -1,7 +1,8 @@
 // The split, in the page's worker. The page sends one message, {file, route, folder, zipName,
 // rate} (or {wav: true, tracks, ...} for WAV files, or {play, port}: see sound.js), and the
-// worker reads the archive a chunk of block pairs at a time, has the module walk them, and does what the module's events say: lines for the log, track and loop files for the
-// route ('look' keeps nothing, 'zip' makes a zip, 'folder' writes into a folder). It answers
+// worker reads the archive a chunk of block pairs at a time, has the module walk them, and does
+// what the module's events say: lines for the log, track and loop files for the route ('look'
+// keeps nothing, 'zip' makes a zip, 'folder' writes into a folder). It answers
 // with {lines}, {track}, {progress} messages as it goes, then one {done} or {failed}. The route
 // 'file' makes one file, as a Blob, in place of a zip.
 'use strict';
