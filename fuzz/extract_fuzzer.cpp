@@ -20,6 +20,7 @@
 
 #include "adpcm_frame.h"
 #include "block_scanner.h"
+#include "exit_status.h"
 #include "loop_points.h"
 #include "track_writer.h"
 

@@ -1,6 +1,7 @@
 #include "loop_points.h"
 
 #include <cinttypes>
+#include <cstddef>
 #include <fstream>
 
 #include "block_scanner.h"

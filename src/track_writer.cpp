@@ -1,5 +1,7 @@
 #include "track_writer.h"
 
+#include <cstddef>
+
 #include "block_scanner.h"
 #include "platform.h"
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
+
 #include "tool_sandbox.h"
 
 namespace vorsplit::testing {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "tool_sandbox.h"
 
 namespace vorsplit::testing {

@@ -1,14 +1,25 @@
 #pragma once
 
-#include <gtest/gtest.h>
+// The tests' common ground: what it includes, they use through it.
+#include <gtest/gtest.h>  // IWYU pragma: export
+#include <stdlib.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 
-#include <filesystem>
+#include <algorithm>
+#include <cstddef>  // IWYU pragma: export
+#include <cstdint>  // IWYU pragma: export
+#include <cstdio>
+#include <filesystem>  // IWYU pragma: export
 #include <fstream>
-#include <optional>
-#include <string>
-#include <vector>
+#include <initializer_list>  // IWYU pragma: export
+#include <optional>          // IWYU pragma: export
+#include <string>            // IWYU pragma: export
+#include <utility>
+#include <vector>  // IWYU pragma: export
+// A path streamed into a test's message instantiates string streams inside GoogleTest and the
+// library, not here.
+// IWYU pragma: no_include <sstream>
 
 namespace vorsplit::testing {
 
