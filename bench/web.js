@@ -86,17 +86,16 @@ function rendererMemory(profile) {
 
 async function main() {
   const server = await serve(pageFolder);
-  const profile = fs.mkdtempSync(path.join(work, 'profile-'));
-  const browser = await launch(profile, '/usr/bin/chromium');
-  const page = await browser.newPage();
-  for (const other of browser.pages()) if (other !== page) await other.close();
+  const folder = fs.mkdtempSync(path.join(work, 'browser-')), profile = path.join(folder, 'profile');
+  const browser = await launch(folder, '/usr/bin/chromium');
+  const page = await browser.newTab();
   const url = `http://127.0.0.1:${server.address().port}/index.html`;
   const choose = async (archive) => {
     await page.evaluate(() => document.addEventListener('change', (event) => {
       window.benchFile = event.target.files[0];
     }, true));
-    await page.setInputFiles('input[type=file]', path.join(work, archive));
-    await page.waitForFunction(() => document.body.dataset.state === 'done', null, {timeout: 0});
+    await page.choose('input[type=file]', path.join(work, archive));
+    await page.waitFor(() => document.body.dataset.state === 'done', null, {timeout: 0});
   };
   await page.goto(url);
   await choose('big.bin');
@@ -156,10 +155,10 @@ async function main() {
   const sampler = setInterval(() => { peak = Math.max(peak, rendererMemory(profile)); }, 20);
   await choose('long.bin');
   const row = 'tr[data-track=BGM_000]';
-  const bytes = await page.textContent(`${row} td:nth-child(2)`);
+  const bytes = await page.text(`${row} td:nth-child(2)`);
   await page.click(`${row} button.play`);
   await new Promise((resolve) => setTimeout(resolve, 60000));
-  const position = await page.textContent(`${row} .position`);
+  const position = await page.text(`${row} .position`);
   await page.click(`${row} button.play`);
   clearInterval(sampler);
   console.log(`  tab memory, playing a track of ${bytes} bytes for a minute (at ${position}): ` +

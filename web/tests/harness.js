@@ -81,15 +81,11 @@ class Sandbox {
   async open({fromDisk = false} = {}) {
     const pageDir = env('VORSPLIT_PAGE');
     this.server ??= await serve(pageDir);
-    this.browser ??= await launch(this.folder('profile'), env('CHROMIUM'));
-    const page = await this.browser.newPage();
-    page.errors = [];
-    page.on('pageerror', (error) => page.errors.push(error.message));
-    // Every request the page makes: for its own three files while it loads, and none after.
-    page.requests = [];
-    page.on('request', (request) => page.requests.push(request.url()));
+    this.browser ??= await launch(this.folder('browser'), env('CHROMIUM'));
+    const page = await this.browser.newTab();
     const origin = fromDisk ? `file://${pageDir}` : `http://127.0.0.1:${this.server.address().port}`;
     await page.goto(`${origin}/index.html`);
+    // Every request the page makes: for its own three files while it loads, and none after.
     const onLoad = page.requests.splice(0);
     if (!fromDisk) {
       assert.deepEqual(onLoad.sort(), ['index.html', 'page.js', 'split-worker.js'].map((name) =>
@@ -107,18 +103,17 @@ Sandbox.runs = 0;
 
 // The page's log, a line a line.
 async function pageLog(page) {
-  return (await page.textContent('#log')).split('\n').slice(0, -1);
+  return (await page.text('#log')).split('\n').slice(0, -1);
 }
 
 async function settled(page) {
-  await page.waitForFunction(() => document.body.dataset.state !== 'working', null,
-                             {timeout: 120000});
+  await page.waitFor(() => document.body.dataset.state !== 'working');
   return page.evaluate(() => document.body.dataset.state);
 }
 
 // Chooses the archive as a user does, and waits for the page to show what it holds.
 async function choose(page, archivePath) {
-  await page.setInputFiles('input[type=file]', archivePath);
+  await page.choose('input[type=file]', archivePath);
   return settled(page);
 }
 
@@ -147,11 +142,9 @@ async function saveToFolder(page, prepare) {
 
 // What clicking selector downloads: saved into the sandbox, and its name.
 async function downloadOf(page, sandbox, selector) {
-  const [download] = await Promise.all([page.waitForEvent('download', {timeout: 300000}),
-                                        page.click(selector)]);
   const saved = path.join(sandbox.folder('downloads'), `${++Sandbox.runs}`);
-  await download.saveAs(saved);
-  return {saved, name: download.suggestedFilename()};
+  const name = await page.download(() => page.click(selector), saved);
+  return {saved, name};
 }
 
 // The page's zip route (or, with selector, another zip it downloads): the download's name, the

@@ -61,15 +61,14 @@ test('the page saves what the tools write, by both routes', async () => {
     // The table's loop of each track is the one of vorloop's line, where it writes a loop file.
     const loops = Object.fromEntries(expected.log.filter((line) => line.includes('.txtp : '))
                                          .map((line) => line.split('.txtp : ')));
-    const table = await page.$$eval('#tracks tbody tr',
-                                    (rows) => rows.map((row) => [row.dataset.track,
-                                                                 row.cells[3].textContent]));
+    const table = await page.evaluate(() => [...document.querySelectorAll('#tracks tbody tr')]
+                                          .map((row) => [row.dataset.track, row.cells[3].textContent]));
     for (const [track, loop] of table) {
       assert.equal(loop, loops[track] ?? 'nothing to play, no loop file', `${what}: ${track}`);
     }
     const tooSmall = bytes.length < kPair;
     assert.equal(table.length === 0, tooSmall, what);
-    assert.match(await page.textContent('#message'), tooSmall ? /too small/ : /tracks/, what);
+    assert.match(await page.text('#message'), tooSmall ? /too small/ : /tracks/, what);
 
     // A longer file of a track's name is overwritten from empty.
     const folder =
@@ -84,8 +83,8 @@ test('the page saves what the tools write, by both routes', async () => {
                                             files: expected.files}, what);
     // The page as README shows it, after a split of the tracks of the loop rules.
     if (what.startsWith('the loop rules') && process.env.VORSPLIT_PAGE_SCREENSHOT) {
-      await page.setViewportSize({width: 860, height: 900});
-      await page.screenshot({path: process.env.VORSPLIT_PAGE_SCREENSHOT, fullPage: true});
+      await page.size(860, 900);
+      await page.screenshot(process.env.VORSPLIT_PAGE_SCREENSHOT);
     }
   }
   assert.deepEqual(page.requests.filter((url) => !/^(blob|data):/.test(url)), [],
@@ -98,10 +97,10 @@ test('the sample rate goes into the TXTH file and the lengths', async () => {
   const page = await sandbox.open();
   const archivePath = path.join(sandbox.folder('archives'), 'rate.bin');
   fs.writeFileSync(archivePath, archive(45));
-  await page.selectOption('#rate', '48000');
+  await page.select('#rate', '48000');
   await choose(page, archivePath);
   // 45 pairs of 12800 frames of each channel, 28 samples a frame: 336 s.
-  assert.equal(await page.textContent('#tracks tbody td:nth-child(3)'), '5:36');
+  assert.equal(await page.text('#tracks tbody td:nth-child(3)'), '5:36');
   const zip = await downloadZip(page, sandbox);
   const txth = fs.readFileSync(path.join(zip.folder, '.adpcm.txth'), 'utf8');
   assert.match(txth, /^sample_rate = 48000$/m);
@@ -133,8 +132,8 @@ test('the page fails as the tools do, and keeps what it finished', async () => {
   await choose(page, removedPath);
   await handFolder(page);
   await page.click('#save-folder');
-  await page.waitForFunction(() => document.getElementById('log').textContent.includes('BGM_001'),
-                             null, {polling: 5});
+  await page.waitFor(() => document.getElementById('log').textContent.includes('BGM_001'),
+                     null, {polling: 5});
   fs.unlinkSync(removedPath);
   assert.equal(await settled(page), 'failed');
   assert.deepEqual(await pageLog(page), [...whole.log.slice(0, 3), "Can't read file removed.bin"]);
