@@ -12,13 +12,13 @@ if(VGMSTREAM_CLI)
 endif()
 if(FFMPEG)
   message("Listen to BGM_000 once through, with FFmpeg:\n"
-          "  cd \"${DEMO}\" && ffmpeg -i \"concat:44100Hz.genh|BGM_000.adpcm\" BGM_000-once.wav")
+          "  cd \"${DEMO}\" && ffmpeg -y -i \"concat:44100Hz.genh|BGM_000.adpcm\" BGM_000-once.wav")
 endif()
 if(NOT VGMSTREAM_CLI AND NOT FFMPEG)
   message("To listen to them you need a player, and none is on the PATH:\n"
           "  vgmstream-cli, which loops the tracks, from "
           "https://github.com/vgmstream/vgmstream/releases;\n"
-          "  or FFmpeg, which plays each once: on Debian and Ubuntu sudo apt install ffmpeg, "
+          "  or FFmpeg, which plays each once: on Debian and Ubuntu apt install ffmpeg (as root), "
           "with Homebrew brew install ffmpeg, on Windows from https://ffmpeg.org/download.html.\n"
           "Then, for example:\n"
           "  cd \"${DEMO}\" && vgmstream-cli -o BGM_000.wav BGM_000.txtp\n"
