@@ -11,7 +11,9 @@ void decode_frame(const unsigned char* frame, ChannelHistory& history, std::int1
   // The sound chip knows five filters. FFmpeg refuses a frame with another, and what follows
   // with it; a frame of a real track never has one, so it plays here with no prediction.
   const unsigned filter = header >> 4 < kFilterCount ? header >> 4 : 0;
-  const bool silent = frame[kFlagOffset] == kFlagEndOfStream;
+  // Players read the flag's three low bits alone: every flag whose low bits say end of stream
+  // (0x07, 0x0f, ..., 0xff) plays silence, though the walk ends a track only at 0x07 itself.
+  const bool silent = (frame[kFlagOffset] & kFlagEndOfStream) == kFlagEndOfStream;
   for (std::size_t i = 0; i < kSamplesPerFrame; ++i) {
     std::int64_t sample = 0;
     if (!silent) {

@@ -18,8 +18,9 @@ namespace vorsplit {
 //        +-------+-------+
 //
 // where s1 and s2 are the channel's last two samples before they are clipped to 16 bits, and
-// the sample data holds 28 signed nibbles, the low nibble of each byte first. A frame whose flag
-// is the end of stream plays silence. The decoding is FFmpeg's, sample for sample.
+// the sample data holds 28 signed nibbles, the low nibble of each byte first. A frame whose
+// flag's low three bits are those of the end of stream plays silence. The decoding is FFmpeg's,
+// sample for sample.
 inline constexpr int kFilters[][2] = {{0, 0}, {60, 0}, {115, -52}, {98, -55}, {122, -60}};
 inline constexpr std::size_t kFilterCount = sizeof kFilters / sizeof kFilters[0];
 
