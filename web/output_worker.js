@@ -1,7 +1,8 @@
-// The files' worker, which the split's worker starts, so that files are written, and a zip's
-// checksums computed, while the split goes on. It takes, in order:
-//   {folder} or {zip: name}    where the files go: into a folder, or into one zip of that name,
-//   or {single: true}          or, as a Blob, the bytes of one file
+// The files' worker, which the page starts beside the splitting worker, so that files are
+// written, and a zip's checksums computed, while the split goes on. The page sends it its port to
+// the splitter, and where the files go: {port, folder} into a folder, {port, zip: name} into one
+// zip of that name, or {port, single: true} the bytes of one file, as a Blob. Over the port it
+// takes, in order:
 //   {begin: name}              a track file begins
 //   {data: buffer, length}     bytes of it; the buffer goes back as {free: buffer} once written
 //   {end: true}                the track file ends
@@ -66,7 +67,7 @@ class Folder {
   async begin(name) { this.open = await openFile(this.folder, name); }
   async write(bytes) {
     await this.open.write(bytes);
-    postMessage({free: bytes.buffer}, [bytes.buffer]);
+    send({free: bytes.buffer}, [bytes.buffer]);
   }
   async end() {
     const open = this.open;
@@ -90,7 +91,7 @@ class Single {
   async begin() {}
   async write(bytes) {
     await (await this.out).write(bytes);
-    postMessage({free: bytes.buffer}, [bytes.buffer]);
+    send({free: bytes.buffer}, [bytes.buffer]);
   }
   async end() {}
   async abandon() {}
@@ -162,7 +163,7 @@ class Zip {
       const buffer = this.buffers.get(read.value);
       if (buffer) {
         this.buffers.delete(read.value);
-        postMessage({free: buffer}, [buffer]);
+        send({free: buffer}, [buffer]);
       }
     }
     return out.close();
@@ -184,22 +185,19 @@ class Zip {
   }
 }
 
-let out = null, failed = false, done = Promise.resolve();
+let out = null, failed = false, done = Promise.resolve(), send = null;
 
 async function handle(data) {
-  if (data.folder) out = new Folder(data.folder);
-  else if (data.zip) out = new Zip(data.zip);
-  else if (data.single) out = new Single();
-  else if (data.begin) await out.begin(data.begin);
+  if (data.begin) await out.begin(data.begin);
   else if (data.data) await out.write(new Uint8Array(data.data, 0, data.length));
   else if (data.end) await out.end();
   else if (data.file) await out.file(data.file, data.bytes);
-  else if (data.pass) postMessage({pass: data.pass});
+  else if (data.pass) send({pass: data.pass});
   else if (data.abandon) {
     await out.abandon();
     throw new Failure(data.abandon);
   } else if (data.finish) {
-    postMessage({finished: await out.finish()});
+    send({finished: await out.finish()});
   }
 }
 
@@ -207,9 +205,13 @@ async function fail(error) {
   if (failed) return;
   failed = true;
   await out?.abandon();
-  postMessage({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
+  send({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
 }
 
 onmessage = ({data}) => {
-  done = done.then(() => failed || handle(data)).catch(fail);
+  send = (message, transfer) => data.port.postMessage(message, transfer);
+  out = data.folder ? new Folder(data.folder) : data.zip ? new Zip(data.zip) : new Single();
+  data.port.onmessage = ({data}) => {
+    done = done.then(() => failed || handle(data)).catch(fail);
+  };
 };

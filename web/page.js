@@ -1,69 +1,109 @@
-// The page: the archive goes to a worker, which splits it, and the page shows what the worker
-// says. It never waits on the split. Hooks that tests use: the first file input takes the
-// archive; body's data-state is working, then done or failed; #log holds the log a line a line;
+// The page: the archive goes to workers, which split it, and the page shows what they say. It
+// never waits on them. Hooks that tests use: the first file input takes the archive; body's
+// data-state is working, then done, failed or cancelled; #log holds the log a line a line;
 // #download-zip and #save-folder save (the latter asks window.showDirectoryPicker() for its
-// folder when clicked); #save-wav-zip and #save-wav-folder save the tracks as WAV files; #rate is
-// the sample rate; each row of #tracks has data-track="BGM_NNN", a button.play and a button.wav.
-// startSound(context, track, ahead) plays a track into any audio context, an offline one too.
+// folder when clicked, and is hidden where there is none); #save-wav-zip and #save-wav-folder
+// save the tracks as WAV files; #cancel ends a run; #rate is the sample rate; each row of #tracks
+// has data-track="BGM_NNN", a button.play and a button.wav. startSound(context, track, ahead)
+// plays a track into any audio context, an offline one too.
 'use strict';
 
 const byId = (id) => document.getElementById(id);
 const input = document.querySelector('input[type=file]');
 const log = byId('log'), message = byId('message'), progress = byId('progress');
-const table = byId('tracks'), rateChoice = byId('rate');
-const saveButtons = [byId('save-folder'), byId('download-zip')];
-const wavButtons = [byId('save-wav-folder'), byId('save-wav-zip')];
+const figures = byId('figures'), cancelButton = byId('cancel'), table = byId('tracks');
+const rateChoice = byId('rate'), archiveName = byId('archive-name');
+const hasFolders = typeof window.showDirectoryPicker === 'function';
 
-// split-worker.js holds the worker's whole source as one function: a worker started from its
-// text works from any server and from disk alike.
-const workerSource =
-    URL.createObjectURL(new Blob([`(${vorsplitWorker})()`], {type: 'text/javascript'}));
+// split-worker.js holds the workers' whole sources as functions: workers started from their text
+// work from any server and from disk alike. The page starts every worker itself and joins them
+// with message channels: WebKit, from disk, refuses a worker started inside a worker.
+const sourceOf = (fn) => URL.createObjectURL(new Blob([`(${fn})()`], {type: 'text/javascript'}));
+const sources = {split: sourceOf(vorsplitWorker), output: sourceOf(outputWorker),
+                 reader: sourceOf(readerWorker)};
+// Opened from disk, WebKit lets no worker read a chosen File, only the page: there the page reads
+// the archive itself, a chunk ahead, as the reader's worker does elsewhere.
+const readsInPage = location.protocol === 'file:';
 
-let archive = null, worker = null, tracks = [], zipUrl = null;
+let archive = null, tracks = [], zipUrl = null, current = null;
 
 function setState(state, text) {
   document.body.dataset.state = state;
   message.textContent = text;
+  const busy = state === 'working';
+  cancelButton.hidden = !current;
+  // While a run goes on, nothing else starts one, which would end it.
+  for (const control of [byId('choose'), input, rateChoice, ...document.querySelectorAll(
+           '#save button, button.wav')]) {
+    control.disabled = busy || (control.matches('button.wav') && !control.dataset.playable) ||
+                       (control.closest('#save') && !archive);
+  }
+  if (!tracks.some((track) => track.playable)) {
+    byId('save-wav-zip').disabled = byId('save-wav-folder').disabled = true;
+  }
 }
 
 function appendLines(lines) {
+  byId('log-section').hidden = false;
   log.append(lines.join('\n') + '\n');
   log.scrollTop = log.scrollHeight;
 }
 
-function minutesAndSeconds(samples) {
-  const seconds = Math.floor(samples / Number(rateChoice.value));
-  return `${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')}`;
+// 32.3 MB: three figures, in the units of 1000 that people read sizes in.
+function size(bytes) {
+  const units = ['bytes', 'kB', 'MB', 'GB', 'TB'];
+  let unit = 0;
+  for (; bytes >= 1000 && unit < units.length - 1; ++unit) bytes /= 1000;
+  if (unit === 0) return `${bytes} ${bytes === 1 ? 'byte' : 'bytes'}`;
+  return `${bytes.toFixed(bytes < 10 ? 2 : bytes < 100 ? 1 : 0)} ${units[unit]}`;
+}
+const plural = (n, word) => `${n} ${word}${n === 1 ? '' : 's'}`;
+const rate = () => Number(rateChoice.value);
+
+// m:ss, or with exact, m:ss.sss.
+function time(samples, exact = false) {
+  const seconds = samples / rate(), minutes = Math.floor(seconds / 60);
+  const rest = exact ? (Math.floor((seconds - minutes * 60) * 1000) / 1000).toFixed(3).padStart(6, '0')
+                     : String(Math.floor(seconds - minutes * 60)).padStart(2, '0');
+  return `${minutes}:${rest}`;
 }
 
-function showTracks() {
-  const body = table.tBodies[0];
-  body.replaceChildren();
-  for (const track of tracks) {
-    const row = body.insertRow();
-    row.dataset.track = track.name.replace(/\.adpcm$/, '');
-    const cells = [track.name, track.bytes.toLocaleString('en'), minutesAndSeconds(track.samples),
-                   track.loops           ? `loops from sample ${track.start} to ${track.end}`
-                   : !track.playable     ? 'nothing to play, no loop file'
-                                         : 'plays once'];
-    cells.forEach((text, i) => {
-      const cell = row.insertCell();
-      cell.textContent = text;
-      if (i === 1 || i === 2) cell.className = 'number';
-    });
-    const name = row.dataset.track;
-    const play = button('play', 'Play', `Play ${name}`, () => togglePlay(track, row));
-    play.setAttribute('aria-pressed', 'false');
-    const position = document.createElement('span');
-    position.className = 'position';
-    const listen = row.insertCell();
-    listen.className = 'listen';
-    listen.append(play, ' ', position);
-    row.insertCell().append(button('wav', 'WAV', `Save ${name}.wav`,
-                                   () => saveWav('file', null, [track])));
-    play.disabled = row.cells[5].firstChild.disabled = !track.playable;
-  }
-  table.hidden = tracks.length === 0;
+// The samples a track's WAV file holds, as vgmstream renders its loop file: the loop twice and
+// ten seconds of fade, or the whole track once.
+function wavSamples(track) {
+  return track.loops ? track.start + 2 * (track.end - track.start) + 10 * rate()
+                     : Math.floor(track.bytes / 32) * 28;
+}
+const wavBytes = (track) => 44 + 4 * wavSamples(track);
+
+function trackTexts(track, row) {
+  row.cells[1].textContent = size(track.bytes);
+  row.cells[2].textContent = time(track.samples);
+  row.cells[3].textContent = track.loops ? `loops ${time(track.start, true)} to ${time(track.end, true)}`
+                             : track.playable ? 'plays once' : 'nothing to play';
+  if (track.loops) row.cells[3].dataset.loop = `${track.start} ${track.end}`;
+  row.querySelector('button.wav').title = track.playable ? `${size(wavBytes(track))}` : '';
+}
+
+function addRow(track) {
+  const row = table.tBodies[0].insertRow();
+  row.dataset.track = track.name.replace(/\.adpcm$/, '');
+  ['name', 'number', 'number', 'loop', 'listen', 'wav-cell'].forEach((className, i) => {
+    row.insertCell().className = className;
+  });
+  row.cells[0].textContent = track.name;
+  const name = row.dataset.track;
+  const play = button('play', 'Play', `Play ${name}`, () => togglePlay(track, row));
+  play.setAttribute('aria-pressed', 'false');
+  const position = document.createElement('span');
+  position.className = 'position';
+  row.cells[4].append(play, position);
+  const wav = button('wav', 'WAV', `Save ${name}.wav`, () => saveWav('file', null, [track]));
+  if (track.playable) wav.dataset.playable = 'yes';
+  row.cells[5].append(wav);
+  play.disabled = wav.disabled = !track.playable;
+  trackTexts(track, row);
+  byId('list').hidden = false;
 }
 
 function button(className, text, label, onClick) {
@@ -74,14 +114,6 @@ function button(className, text, label, onClick) {
   element.setAttribute('aria-label', label);
   element.addEventListener('click', onClick);
   return element;
-}
-
-// What a worker's uncaught error does: the run says it failed, and never that it is done.
-function stopped(what) {
-  return (event) => {
-    event.preventDefault();
-    setState('failed', `Failed: ${what} stopped (${event.message}).`);
-  };
 }
 
 function download(blob, name) {
@@ -95,83 +127,196 @@ function download(blob, name) {
   link.remove();
 }
 
-const doneText = {
-  look: (n) => `${n} tracks. Save them to a folder, or download them as a zip.`,
-  zip: (n, name) => `Downloaded ${name}: ${n} tracks, their loop files and the players' files.`,
-  folder: (n) => `Saved ${n} tracks, their loop files and the players' files into the folder.`,
+// What a run keeps where it stops before its end, for the route it took.
+const keptText = {
+  look: '', zip: ' No zip was made.', file: ' No file was saved.',
+  folder: ' The files finished before it stay in the folder.',
 };
 
-// Splits the chosen archive in a new worker: 'look' keeps nothing, 'zip' downloads a zip,
+// One run of workers: the splitter, and the reader and the writer where the route needs them.
+// It ends once, done, failed or cancelled, and every way it can fail ends it: a worker that
+// can't start or stops on an error, a message that can't be sent, a promise rejected.
+class Run {
+  constructor(route, {read, write, total, working}) {
+    current?.end();
+    current = this;
+    this.route = route;
+    this.total = total;
+    this.started = performance.now();
+    this.workers = [];
+    this.ended = false;
+    progress.max = Math.max(total, 1);
+    progress.value = 0;
+    byId('progress-row').hidden = false;
+    figures.textContent = '';
+    setState('working', working);
+    try {
+      this.splitter = this.start(sources.split, 'the split');
+      this.ports = {};
+      if (read) this.ports.reader = readerPort((source) => this.start(source, 'the reader'));
+      if (write) this.ports.writer = this.join(this.writer = this.start(sources.output, 'the writer'), write);
+    } catch (error) {
+      this.fail(`Can't go on: ${error.message ?? error}`);
+    }
+  }
+  start(source, what) {
+    const worker = new Worker(source);
+    this.workers.push(worker);
+    worker.onerror = (event) => {
+      event.preventDefault();
+      this.fail(`Can't go on: ${what} stopped (${event.message || 'it could not start'})`);
+    };
+    return worker;
+  }
+  join(worker, setup) { return join(worker, setup); }
+  send(request, onMessage) {
+    if (this.ended) return;
+    this.splitter.onmessage = ({data}) => {
+      if (this.ended) return;
+      try {
+        onMessage(data);
+      } catch (error) {
+        this.fail(`Can't go on: ${error.message ?? error}`);
+      }
+    };
+    try {
+      const ports = Object.values(this.ports);
+      this.splitter.postMessage({...request, ...this.ports}, ports);
+    } catch (error) {
+      this.fail(`Can't go on: ${error.message ?? error}`);
+    }
+  }
+  progress(done) {
+    progress.value = done;
+    const now = performance.now();
+    if (now - (this.shown ?? 0) < 250 && done < this.total) return;
+    this.shown = now;
+    const seconds = (now - this.started) / 1000, perSecond = done / Math.max(seconds, 0.001);
+    const left = (this.total - done) / Math.max(perSecond, 1);
+    figures.textContent = `${size(done)} of ${size(this.total)} · ${size(perSecond)}/s` +
+                          (done < this.total && seconds > 0.5 ? ` · ${Math.ceil(left)} s left` : '');
+  }
+  end() {
+    this.ended = true;
+    for (const worker of this.workers) worker.terminate();
+    if (current === this) current = null;
+  }
+  done(text) {
+    if (this.ended) return;
+    this.end();
+    progress.value = progress.max;
+    setState('done', text);
+  }
+  fail(line) {
+    if (this.ended) return;
+    this.end();
+    appendLines([line]);
+    setState('failed', `Failed: ${line}.${keptText[this.route]}`);
+  }
+  cancel() {
+    if (this.ended) return;
+    this.end();
+    setState('cancelled', `Cancelled.${keptText[this.route]}`);
+  }
+}
+
+// A channel to worker, which takes its end with setup; the other end comes back.
+function join(worker, setup) {
+  const channel = new MessageChannel();
+  worker.postMessage({...setup, port: channel.port2}, [channel.port2]);
+  return channel.port1;
+}
+
+// A port to a reader of the archive: in a worker that start(source) starts, or in the page.
+function readerPort(start) {
+  if (!readsInPage) return join(start(sources.reader), {});
+  const channel = new MessageChannel();
+  serveFile(channel.port2);
+  return channel.port1;
+}
+
+const doneText = {
+  look: (n) => `${plural(n, 'track')}. Download them as a zip${hasFolders ? ', or save them to a folder' : ''}.`,
+  zip: (n, name) => `Downloaded ${name}: ${plural(n, 'track')}, their loop files and the players' files.`,
+  folder: (n) => `Saved ${plural(n, 'track')}, their loop files and the players' files into the folder.`,
+};
+const baseName = (file) => file.name.replace(/\.[^.]*$/, '');
+
+// Splits the chosen archive: 'look' keeps nothing and lists the tracks, 'zip' downloads a zip,
 // 'folder' writes into folder.
-function run(route, folder) {
-  stopPlaying();
-  worker?.terminate();
-  worker = new Worker(workerSource);
-  const file = archive, zipName = `${file.name.replace(/\.[^.]*$/, '')}-tracks.zip`;
+function split(route, folder) {
+  const file = archive, zipName = `${baseName(file)}-tracks.zip`;
+  const looking = route === 'look';
   log.textContent = '';
-  tracks = [];
-  showTracks();
-  progress.max = Math.max(file.size, 1);
-  progress.value = 0;
-  setState('working', `Reading ${file.name}…`);
-  wavButtons.forEach((button) => { button.disabled = true; });
-  worker.onmessage = ({data}) => {
+  if (looking) {
+    tracks = [];
+    table.tBodies[0].replaceChildren();
+    byId('list').hidden = true;
+  }
+  const run = new Run(route, {read: true, write: route === 'zip' ? {zip: zipName} : route === 'folder' ? {folder} : null,
+                              total: file.size, working: `Reading ${file.name}…`});
+  let count = 0;
+  run.send({file, route, zipName, rate: rate()}, (data) => {
     if (data.lines) appendLines(data.lines);
     if (data.track && data.track.bytes > 0) {
-      tracks.push(data.track);
-      showTracks();
+      ++count;
+      if (looking) {
+        tracks.push(data.track);
+        addRow(data.track);
+      }
     }
-    if (data.progress !== undefined) progress.value = data.progress;
-    if (data.failed) {
-      appendLines([data.failed]);
-      setState('failed', `Failed: ${data.failed}. The files finished before it are kept.`);
-    }
+    if (data.progress !== undefined) run.progress(data.progress);
+    if (data.failed) run.fail(data.failed);
     if (data.done) {
-      progress.value = progress.max;
       if (route === 'zip') download(data.done.zip, zipName);
-      const none = !tracks.some((track) => track.playable);
-      wavButtons.forEach((button) => { button.disabled = none; });
-      setState('done', tracks.length ? doneText[route](tracks.length, zipName)
-                                      : `${file.name} is too small to be an archive: it holds ` +
-                                        'no whole block pair, so it has no tracks.');
+      run.done(count ? doneText[route](count, zipName)
+                     : `${file.name} is too small to be an archive: it holds no whole block pair, so it has no tracks.`);
+      showWavSize();
     }
-  };
-  worker.onerror = stopped('the split');
-  worker.postMessage({file, route, folder, zipName, rate: Number(rateChoice.value)});
+  });
 }
 
 function choose(file) {
   if (!file) return;
+  if (current) {
+    message.textContent = 'A run is going on: cancel it first to choose another archive.';
+    return;
+  }
+  stopPlaying();
   archive = file;
-  saveButtons.forEach((button) => { button.disabled = false; });
-  run('look');
+  archiveName.textContent = `${file.name} · ${size(file.size)}`;
+  byId('choose').textContent = 'Choose another archive';
+  byId('choose').classList.remove('primary');
+  byId('save').hidden = false;
+  split('look');
+}
+
+function showWavSize() {
+  const playable = tracks.filter((track) => track.playable);
+  const bytes = playable.reduce((sum, track) => sum + wavBytes(track), 0);
+  byId('save-wav-zip').textContent = `Download WAV files as a zip (${size(bytes)})`;
+  byId('save-wav-folder').textContent = `Save WAV files to a folder (${size(bytes)})`;
 }
 
 // Saves tracks as WAV files, as vgmstream renders their loop files: into folder, as a zip, or,
 // for route 'file', one track as its own download.
 function saveWav(route, folder, which = tracks.filter((track) => track.playable)) {
-  worker?.terminate();
-  worker = new Worker(workerSource);
-  const file = archive, rate = Number(rateChoice.value);
-  const name = route === 'file' ? which[0].name.replace(/\.adpcm$/, '.wav')
-                                : `${file.name.replace(/\.[^.]*$/, '')}-wav.zip`;
-  progress.max = which.length;
-  progress.value = 0;
-  setState('working', `Rendering ${which.length === 1 ? name : `${which.length} WAV files`}…`);
-  worker.onmessage = ({data}) => {
-    if (data.wav) progress.value += 1;
-    if (data.failed) {
-      appendLines([data.failed]);
-      setState('failed', `Failed: ${data.failed}. The WAV files finished before it are kept.`);
-    }
+  const file = archive;
+  const name = route === 'file' ? which[0].name.replace(/\.adpcm$/, '.wav') : `${baseName(file)}-wav.zip`;
+  const total = which.reduce((sum, track) => sum + wavBytes(track), 0);
+  const run = new Run(route, {read: true, write: route === 'zip' ? {zip: name} : route === 'folder' ? {folder} : {single: true},
+                              total, working: `Rendering ${which.length === 1 ? name : `${which.length} WAV files`}, ${size(total)}…`});
+  let count = 0;
+  run.send({wav: true, file, tracks: which, route, zipName: name, rate: rate()}, (data) => {
+    if (data.progress !== undefined) run.progress(data.progress);
+    if (data.wav) ++count;
+    if (data.failed) run.fail(data.failed);
     if (data.done) {
       if (route !== 'folder') download(data.done.zip, name);
-      setState('done', route === 'folder' ? `Saved ${which.length} WAV files into the folder.`
-                                          : `Downloaded ${name}.`);
+      run.done(route === 'folder' ? `Saved ${plural(count, 'WAV file')} into the folder.`
+                                  : `Downloaded ${name}.`);
     }
-  };
-  worker.onerror = stopped('the rendering');
-  worker.postMessage({wav: true, file, tracks: which, route, folder, zipName: name, rate});
+  });
 }
 
 // The page's audio: one context at the chosen rate, and the worklet that plays what a worker
@@ -226,8 +371,7 @@ function trackProcessor() {
     }
   });
 }
-const processorSource =
-    URL.createObjectURL(new Blob([`(${trackProcessor})()`], {type: 'text/javascript'}));
+const processorSource = sourceOf(trackProcessor);
 const contextsWithWorklet = new WeakSet();
 
 // Plays track from the archive into context, through the worklet, with `ahead` slices decoded
@@ -239,9 +383,12 @@ async function startSound(context, track, ahead) {
   }
   const node = new AudioWorkletNode(context, 'track', {numberOfInputs: 0,
                                                        outputChannelCount: [2]});
-  const channel = new MessageChannel(), soundWorker = new Worker(workerSource);
+  const channel = new MessageChannel(), soundWorker = new Worker(sources.split);
+  let readingWorker = null;
+  const reader = readerPort((source) => (readingWorker = new Worker(source)));
   const sound = {node, stop: () => {
     soundWorker.terminate();
+    readingWorker?.terminate();
     node.disconnect();
     node.port.onmessage = null;
   }};
@@ -259,7 +406,7 @@ async function startSound(context, track, ahead) {
   };
   node.port.postMessage({source: channel.port1, ahead}, [channel.port1]);
   soundWorker.postMessage({play: {file: archive, track, rate: context.sampleRate, ahead},
-                           port: channel.port2}, [channel.port2]);
+                           port: channel.port2, reader}, [channel.port2, reader]);
   return sound;
 }
 
@@ -276,59 +423,87 @@ function stopPlaying() {
   playing = null;
 }
 
+// A track that can't play says so; a run that goes on meanwhile keeps its state and message.
+function soundFailed(line) {
+  stopPlaying();
+  appendLines([line]);
+  if (!current) setState('failed', `Failed: ${line}.`);
+}
+
+// Where sound can't start (no output device, or a browser that refuses it), the page says so
+// within this many seconds of the click.
+const kSoundStartSeconds = 4;
+
 // A looping track plays its intro, then its loop until it is stopped; another plays once.
 async function togglePlay(track, row) {
   const again = playing?.track === track;
   stopPlaying();
   if (again) return;
-  const rate = Number(rateChoice.value);
-  if (audio?.sampleRate !== rate) {
-    audio?.close();
-    audio = new AudioContext({sampleRate: rate});
-  }
   const mine = playing = {track, row};
   const play = row.querySelector('button.play'), position = row.querySelector('.position');
   play.textContent = 'Stop';
   play.setAttribute('aria-pressed', 'true');
   play.setAttribute('aria-label', `Stop ${row.dataset.track}`);
-  const length = minutesAndSeconds(track.loops ? track.end : track.samples);
-  const sound = await startSound(audio, track, 4);
-  if (playing !== mine) return sound.stop();
-  mine.sound = sound;
-  sound.onposition = (at) => { position.textContent = `${minutesAndSeconds(at)} / ${length}`; };
-  sound.onended = stopPlaying;
-  sound.onfailed = (line) => {
-    stopPlaying();
-    appendLines([line]);
-    setState('failed', `Failed: ${line}.`);
-  };
-  await sound.ready;
-  if (playing !== mine) return;
-  sound.node.connect(audio.destination);
-  await audio.resume();
+  const length = time(track.loops ? track.end : track.samples);
+  let resumed;
+  try {
+    if (audio?.sampleRate !== rate()) {
+      audio?.close();
+      audio = new AudioContext({sampleRate: rate()});
+    }
+    // Within the click itself, which some browsers ask of a sound's start.
+    resumed = audio.resume();
+  } catch (error) {
+    return soundFailed(`Can't play: ${error.message}`);
+  }
+  const timeout = new Promise((resolve) => setTimeout(resolve, kSoundStartSeconds * 1000, 'late'));
+  const starting = (async () => {
+    const sound = await startSound(audio, track, 4);
+    if (playing !== mine) return sound.stop();
+    mine.sound = sound;
+    sound.onposition = (at) => { position.textContent = `${time(at)} / ${length}`; };
+    sound.onended = stopPlaying;
+    sound.onfailed = soundFailed;
+    await sound.ready;
+    if (playing !== mine) return;
+    sound.node.connect(audio.destination);
+    await resumed;
+    return audio.state === 'running' ? 'playing' : 'silent';
+  })();
+  try {
+    const outcome = await Promise.race([starting, timeout]);
+    if (playing !== mine || outcome === 'playing' || outcome === undefined) return;
+    soundFailed("Can't play: this browser gives the page no sound output");
+  } catch (error) {
+    if (playing === mine) soundFailed(`Can't play: ${error.message ?? error}`);
+  }
 }
 
 input.addEventListener('change', () => {
   choose(input.files[0]);
   input.value = '';  // so that choosing the same file again, changed or not, splits it again
 });
-const drop = byId('drop');
-drop.addEventListener('dragover', (event) => {
+byId('choose').addEventListener('click', () => input.click());
+// An archive dropped anywhere on the page is taken; without this, the browser would open it.
+document.addEventListener('dragover', (event) => {
   event.preventDefault();
-  drop.classList.add('over');
+  document.body.classList.add('over');
 });
-drop.addEventListener('dragleave', () => drop.classList.remove('over'));
-drop.addEventListener('drop', (event) => {
+document.addEventListener('dragleave', (event) => {
+  if (!event.relatedTarget) document.body.classList.remove('over');
+});
+document.addEventListener('drop', (event) => {
   event.preventDefault();
-  drop.classList.remove('over');
+  document.body.classList.remove('over');
   choose(event.dataTransfer.files[0]);
 });
 
-byId('download-zip').addEventListener('click', () => run('zip'));
-// The folder a user picks, or null where none is picked.
-async function pickFolder(text) {
+cancelButton.addEventListener('click', () => current?.cancel());
+byId('download-zip').addEventListener('click', () => split('zip'));
+// The folder a user picks, or null where none is picked. The page waits on the user meanwhile.
+async function pickFolder(what) {
   const before = {state: document.body.dataset.state, text: message.textContent};
-  setState('working', text);
+  setState('working', `Choose a folder for the ${what}…`);
   try {
     return await window.showDirectoryPicker({mode: 'readwrite'});
   } catch (error) {
@@ -338,16 +513,18 @@ async function pickFolder(text) {
   }
 }
 byId('save-folder').addEventListener('click', async () => {
-  const folder = await pickFolder('Choose a folder for the tracks…');
-  if (folder) run('folder', folder);
+  const folder = await pickFolder('tracks');
+  if (folder) split('folder', folder);
 });
-byId('save-folder').hidden = byId('save-wav-folder').hidden = !window.showDirectoryPicker;
+byId('save-folder').hidden = byId('save-wav-folder').hidden = !hasFolders;
 rateChoice.addEventListener('change', () => {
   stopPlaying();
-  showTracks();
+  tracks.forEach((track, i) => trackTexts(track, table.tBodies[0].rows[i]));
+  showWavSize();
 });
 byId('save-wav-zip').addEventListener('click', () => saveWav('zip'));
 byId('save-wav-folder').addEventListener('click', async () => {
-  const folder = await pickFolder('Choose a folder for the WAV files…');
+  const folder = await pickFolder('WAV files');
   if (folder) saveWav('folder', folder);
 });
+setState('idle', message.textContent);

@@ -1,22 +1,22 @@
-// A track's sound, in the page's worker: played into the page's audio, {play, port}, or rendered
-// as WAV files into a folder or a zip, {wav}. The worker reads the track again from the archive,
-// from the pair it begins with, and the module decodes it a slice at a time, so that a track of
-// any length takes the same little memory.
+// A track's sound, in the page's worker: played into the page's audio, {play, port, reader}, or
+// rendered as WAV files into a folder or a zip, {wav}. The worker has the reader read the track
+// again from the archive, from the pair it begins with, and the module decodes it a slice at a
+// time, so that a track of any length takes the same little memory.
 
 // A track's frames in the order a player takes them: [0, END), then, where it loops, [START,
 // END) again and again. The decoder's history runs on across the jump, as the sound chip's and
 // vgmstream's do: after END come the frames of START, as if the track held them there.
 class TrackSound {
-  constructor(m, file, track, rate) {
+  constructor(m, file, track, rate, chunks) {
     this.m = m;
     this.file = file;
     this.track = track;
+    this.chunks = chunks;
     this.frameBytes = 16;
     this.samples = m._page_sound_start(track.bytes, track.samples, track.playable, track.loops,
                                        track.start, track.end, rate);
     this.startBytes = m._page_sound_loop_from();
     this.endBytes = m._page_sound_loop_to();
-    this.failure = new Failure(`Can't read file ${file.name}`);
   }
 
   // The track's frames from archive pair `pair` on, where `offset` of its bytes came before:
@@ -24,22 +24,17 @@ class TrackSound {
   async *pairs(pair, offset) {
     const m = this.m, pairSize = m._page_pair_size(), chunkPairs = m._page_chunk_pairs();
     const lastPair = Math.floor(this.file.size / pairSize);
-    for (; pair < lastPair; pair += chunkPairs) {
-      const count = Math.min(chunkPairs, lastPair - pair);
-      let bytes;
-      try {
-        bytes = new Uint8Array(await this.file.slice(pair * pairSize, (pair + count) * pairSize)
-                                   .arrayBuffer());
-      } catch {
-        throw this.failure;
-      }
-      if (bytes.length !== count * pairSize) throw this.failure;
+    this.chunks.start(this.file, pair * pairSize, lastPair * pairSize, chunkPairs * pairSize);
+    while (pair < lastPair) {
+      const bytes = await this.chunks.next();
+      const count = bytes.length / pairSize;
       m.HEAPU8.set(bytes, m._page_input());
-      for (let i = 0; i < count; ++i) {
+      this.chunks.handBack(bytes);
+      for (let i = 0; i < count; ++i, ++pair) {
         let length = m._page_sound_pair(i);
         const ended = length < 0;
         if (ended) length = -1 - length;
-        yield {pair: pair + i, offset, length};
+        yield {pair, offset, length};
         offset += length;
         if (ended) return;
       }
@@ -95,8 +90,8 @@ class TrackSound {
 // to the page's audio worklet through port, which says {took} for each it has taken; `ahead`
 // slices are sent before it has taken any, then one for each it takes. A track that plays once
 // ends with {end}.
-async function play({file, track, rate, ahead}, port) {
-  const sound = new TrackSound(module, file, track, rate);
+async function play({file, track, rate, ahead}, port, reader) {
+  const sound = new TrackSound(module, file, track, rate, new Chunks(reader));
   let sent = 0, taken = 0, wake = null;
   port.onmessage = ({data}) => {
     if (data.took) ++taken;
@@ -120,19 +115,25 @@ async function play({file, track, rate, ahead}, port) {
 }
 
 // Renders each track as BGM_NNN.wav into the output, as vgmstream renders its loop file.
-async function renderWavs({file, tracks, rate}, output) {
+async function renderWavs({file, tracks, rate}, output, chunks) {
   const m = module;
+  let written = 0, shown = 0;
+  const wrote = async (bytes) => {
+    await output.write(bytes);
+    written += bytes.byteLength;
+    if (written - shown >= 1 << 22) postMessage({progress: shown = written});
+  };
   for (const track of tracks) {
-    const sound = new TrackSound(m, file, track, rate);
+    const sound = new TrackSound(m, file, track, rate, chunks);
     const name = track.name.replace(/\.adpcm$/, '.wav');
     const header = m._page_wav_header(rate);
     if (!header) throw new Failure(`Can't write file ${name}: it is too long for a WAV file`);
     output.post({begin: name});
-    await output.write(m.HEAPU8.subarray(header, header + m._page_wav_header_size()));
+    await wrote(m.HEAPU8.subarray(header, header + m._page_wav_header_size()));
     for await (const {pcm, at} of sound.slices()) {
       const count = Math.min(pcm.length / 2, sound.samples - at);
       m._page_fade(count, at);
-      await output.write(new Uint8Array(pcm.buffer, pcm.byteOffset, 4 * count));
+      await wrote(new Uint8Array(pcm.buffer, pcm.byteOffset, 4 * count));
       output.check();
       if (at + count >= sound.samples) break;
     }

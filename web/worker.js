@@ -1,10 +1,11 @@
-// The split, in the page's worker. The page sends one message, {file, route, folder, zipName,
-// rate} (or {wav: true, tracks, ...} for WAV files, or {play, port}: see sound.js), and the
-// worker reads the archive a chunk of block pairs at a time, has the module walk them, and does
-// what the module's events say: lines for the log, track and loop files for the route ('look'
-// keeps nothing, 'zip' makes a zip, 'folder' writes into a folder). It answers
-// with {lines}, {track}, {progress} messages as it goes, then one {done} or {failed}. The route
-// 'file' makes one file, as a Blob, in place of a zip.
+// The split, in the page's splitting worker. The page sends one message, {file, route, zipName,
+// rate, reader, writer} (or {wav: true, tracks, ...} for WAV files, or {play, port, reader}: see
+// sound.js), where reader and writer are ports to what reads the archive (reader_worker.js) and
+// to the worker that writes the files (output_worker.js), which the page starts beside this one. The worker reads the archive a chunk of block pairs at a time, has the module walk them,
+// and does what the module's events say: lines for the log, track and loop files for the route
+// ('look' keeps nothing, 'zip' makes a zip, 'folder' writes into a folder, 'file' makes one file
+// as a Blob). It answers with {lines}, {track}, {progress} messages as it goes, then one {done}
+// or {failed}.
 'use strict';
 
 // What ends a run, as the tools' "Can't ..." line.
@@ -15,11 +16,11 @@ const kEventSize = 7;
 
 // Where the split's files go. The page's lines and rows go the same way, so that none is shown
 // before the files that come before it are written, and none after a failure. For a look,
-// nothing is kept and the lines go straight to the page; otherwise a worker of its own
-// (outputWorker) writes the files into a folder or a zip while the split goes on, and the track
-// bytes go there in buffers that come back once they are written.
+// nothing is kept and the lines go straight to the page; otherwise the writer writes the files
+// into a folder or a zip while the split goes on, and the track bytes go there in buffers that
+// come back once they are written.
 class Output {
-  constructor(route, {folder, zipName}, size) {
+  constructor(route, writer, size) {
     this.keeps = route !== 'look';
     this.failed = null;
     this.finished = new Promise((resolve, reject) => {
@@ -29,7 +30,7 @@ class Output {
     this.finished.catch(() => {});
     if (!this.keeps) return;
     this.free = [0, 1, 2].map(() => new ArrayBuffer(size));
-    this.writer = new Worker(URL.createObjectURL(new Blob([`(${outputWorker})()`])));
+    this.writer = writer;
     this.writer.onmessage = ({data}) => {
       if (data.free) this.free.push(data.free);
       if (data.pass) postMessage(data.pass);
@@ -40,8 +41,6 @@ class Output {
       }
       this.wake?.();
     };
-    this.writer.postMessage(route === 'zip' ? {zip: zipName} : route === 'file' ? {single: true}
-                                                                                : {folder});
   }
   pass(message) {
     if (this.keeps) this.writer.postMessage({pass: message});
@@ -76,7 +75,6 @@ class Output {
     await this.finished.catch(() => {});
     postMessage({failed: this.failed?.message ?? line});
   }
-  close() { this.writer?.terminate(); }
 }
 
 let module = null;
@@ -84,17 +82,16 @@ const ready = createSplitModule().then((m) => { module = m; });
 
 onmessage = async ({data}) => {
   await ready;
-  if (data.play) return play(data.play, data.port);
-  const output = new Output(data.route, data, module._page_output_size());
+  if (data.play) return play(data.play, data.port, data.reader);
+  const output = new Output(data.route, data.writer, module._page_output_size());
   try {
-    if (data.wav) await renderWavs(data, output);
-    else await split(data.file, data.rate, output);
+    if (data.wav) await renderWavs(data, output, new Chunks(data.reader));
+    else await split(data.file, data.rate, output, data.reader);
     postMessage({done: {zip: await output.finish()}});
   } catch (error) {
     if (error === output.failed) postMessage({failed: error.message});
     else await output.abandon(error instanceof Failure ? error.message : `Can't go on: ${error}`);
   }
-  output.close();
 };
 
 function text(at, length) {
@@ -108,75 +105,35 @@ function playerFile(which, rate) {
   return module.HEAPU8.slice(at, at + module._page_player_file_size());
 }
 
-// Reads the archive's whole pairs in a worker of its own, so that the next chunk is read while
-// this worker walks the one before. It is started with {file, size, chunk, buffers} and reads
-// into each buffer it has, posting back {buffer, length} for every chunk in order, or {failed}
-// when the file can't be read; a buffer comes back as {buffer} once its chunk is copied.
-// Of the ways a worker reads a File, a byte stream into a buffer used again and again is the
-// fastest, and the longer the stream the faster: one stream over 1 GiB reads it in about a
-// third of the time of a stream for each 8 MB, and FileReaderSync is slower still. The browser
-// looks at the file again as each stream opens, and finds a file removed or changed since it was
-// chosen: a stream for each 32 chunks, 128 MB, keeps nearly all the speed.
-function chunkReader() {
-  const kStreamChunks = 32;
-  let file, size, chunk, at = 0, reader;
-  const free = [];
-  async function read(buffer) {
-    const length = Math.min(chunk, size - at);
-    if (at % (kStreamChunks * chunk) === 0) {
-      const end = Math.min(size, at + kStreamChunks * chunk);
-      reader = file.slice(at, end).stream().getReader({mode: 'byob'});
-    }
-    at += length;
-    let filled = 0;
-    while (filled < length) {
-      const {done, value} = await reader.read(new Uint8Array(buffer, filled, length - filled));
-      buffer = value.buffer;
-      if (done) break;
-      filled += value.byteLength;
-    }
-    if (filled < length) throw new Error('the file changed since it was chosen');
-    postMessage({buffer, length}, [buffer]);
-  }
-  let reading = false;
-  onmessage = async ({data}) => {
-    if (data.file) ({file, size, chunk} = data);
-    free.push(...(data.buffers ?? [data.buffer]));
-    if (reading) return;
-    reading = true;
-    try {
-      while (free.length && at < size) await read(free.shift());
-    } catch {
-      postMessage({failed: true});
-    }
-    reading = false;
-  };
-}
-
+// Bytes of the archive, as the reader reads them ahead, a chunk at a time: each start asks for
+// another range, and what the reader had read of the one before is dropped.
 class Chunks {
-  constructor(file, size, chunk) {
-    this.failure = new Failure(`Can't read file ${file.name}`);
+  constructor(reader) {
     this.arrived = [];
-    this.reader = new Worker(URL.createObjectURL(new Blob([`(${chunkReader})()`])));
+    this.id = 0;
+    this.reader = reader;
     this.reader.onmessage = ({data}) => {
+      if (data.id !== this.id) return;
       this.arrived.push(data);
       this.wake?.();
     };
+  }
+  start(file, from, to, chunk) {
+    this.arrived = [];
     const buffers = [new ArrayBuffer(chunk), new ArrayBuffer(chunk)];
-    this.reader.postMessage({file, size, chunk, buffers}, buffers);
+    this.reader.postMessage({start: {id: ++this.id, file, from, to, chunk}, buffers}, buffers);
   }
   // The next chunk's bytes, valid until they are handed back.
   async next() {
     while (!this.arrived.length) await new Promise((resolve) => { this.wake = resolve; });
     const data = this.arrived.shift();
-    if (data.failed) throw this.failure;
+    if (data.failed) throw new Failure(data.failed);
     return new Uint8Array(data.buffer, 0, data.length);
   }
   handBack(bytes) { this.reader.postMessage({buffer: bytes.buffer}, [bytes.buffer]); }
-  close() { this.reader.terminate(); }
 }
 
-async function split(file, rate, output) {
+async function split(file, rate, output, reader) {
   const m = module;
   for (const [which, name] of [[0, '.adpcm.txth'], [1, '44100Hz.genh'], [2, '48000Hz.genh']]) {
     output.post({file: name, bytes: playerFile(which, rate)});
@@ -231,23 +188,20 @@ async function split(file, rate, output) {
 
   m._page_split_start();
   await drain();
-  const chunks = new Chunks(file, pairs * pairSize, chunkPairs * pairSize);
-  try {
-    for (let pair = 0; pair < pairs;) {
-      const bytes = await chunks.next();
-      output.check();
-      const count = bytes.length / pairSize;
-      m.HEAPU8.set(bytes, m._page_input());
-      chunks.handBack(bytes);
-      for (let walked = 0; walked < count;) {
-        walked += m._page_split_pairs(walked, count - walked);
-        await drain();
-      }
-      pair += count;
-      postMessage({progress: pair * pairSize});
+  const chunks = new Chunks(reader);
+  chunks.start(file, 0, pairs * pairSize, chunkPairs * pairSize);
+  for (let pair = 0; pair < pairs;) {
+    const bytes = await chunks.next();
+    output.check();
+    const count = bytes.length / pairSize;
+    m.HEAPU8.set(bytes, m._page_input());
+    chunks.handBack(bytes);
+    for (let walked = 0; walked < count;) {
+      walked += m._page_split_pairs(walked, count - walked);
+      await drain();
     }
-  } finally {
-    chunks.close();
+    pair += count;
+    postMessage({progress: pair * pairSize});
   }
   m._page_split_end();
   await drain();

@@ -1,6 +1,6 @@
 // What the page's tests share: synthetic archives, the native tools as the oracle, a server on
-// 127.0.0.1, and Debian's Chromium driven as a user drives the page. Everything a test makes
-// lies in one temporary folder, removed at the end.
+// 127.0.0.1, and Debian's browsers driven as a user drives the page. Everything a test makes lies
+// in one temporary folder, removed at the end.
 'use strict';
 
 const assert = require('node:assert');
@@ -13,6 +13,15 @@ const {handFolder, launch, serve} = require('../browser.js');
 
 const kFrame = 16, kBlock = 204800, kPair = 409600;
 const env = (name) => process.env[name] || assert.fail(`${name} names what the tests need`);
+
+// The engines the tests drive, each with what drives it, or why it is skipped: Chromium, Firefox,
+// and WebKit (Safari's engine) through WebKitGTK's WebDriver.
+const engines = [['chromium', 'CHROMIUM', 'chromium'], ['firefox', 'FIREFOX', 'firefox-esr'],
+                 ['webkit', 'WEBKIT_DRIVER', 'webkit2gtk-driver xvfb']].map(([name, variable, packages]) => {
+  const program = process.env[variable];
+  return {name, program,
+          skip: program ? false : `${name} is not installed (apt install ${packages})`};
+});
 
 // A synthetic archive whose frames tell where they came from: the sample bytes hold the pair,
 // the channel and the position. Every frame is plain, with a header that is not filler, but
@@ -41,7 +50,8 @@ function folderFiles(folder) {
 }
 
 class Sandbox {
-  constructor() {
+  constructor(engine = engines[0]) {
+    this.engine = engine;
     this.root = fs.mkdtempSync(path.join(os.tmpdir(), 'vorsplit-page-test-'));
   }
   folder(...names) {
@@ -49,7 +59,8 @@ class Sandbox {
     fs.mkdirSync(at, {recursive: true});
     return at;
   }
-  remove() { fs.rmSync(this.root, {recursive: true, force: true}); }
+  // A browser's last processes may still be writing as it closes.
+  remove() { fs.rmSync(this.root, {recursive: true, force: true, maxRetries: 10}); }
 
   // What vorsplit and then vorloop, copied into a folder of their own with the players' files
   // and run from another, write and print for archivePath: the lines after their banners, and
@@ -77,20 +88,30 @@ class Sandbox {
     return {log, files, folder: bin};
   }
 
-  // The page in Chromium, served from 127.0.0.1 (or, with fromDisk, opened from its file).
-  async open({fromDisk = false} = {}) {
+  // The page in the sandbox's browser, served from 127.0.0.1 (or, with fromDisk, opened from
+  // its file). Where the browser has an origin-private folder, the page is handed it as the
+  // folder a user picks, unless folder is false.
+  async open({fromDisk = false, folder = true} = {}) {
     const pageDir = env('VORSPLIT_PAGE');
     this.server ??= await serve(pageDir);
-    this.browser ??= await launch(this.folder('browser'), env('CHROMIUM'));
-    const page = await this.browser.newTab();
+    this.browser ??= await launch(this.engine.name, this.folder('browser'), this.engine.program);
+    // One tab at a time, as a user would have it: the one before closes.
+    await this.page?.close();
+    const page = this.page = await this.browser.newTab();
+    if (folder && this.engine.name !== 'webkit') {
+      await page.preload(() => {
+        window.showDirectoryPicker = async () => navigator.storage.getDirectory();
+      });
+    }
     const origin = fromDisk ? `file://${pageDir}` : `http://127.0.0.1:${this.server.address().port}`;
+    const before = this.server.requests.length;
     await page.goto(`${origin}/index.html`);
     // Every request the page makes: for its own three files while it loads, and none after.
-    const onLoad = page.requests.splice(0);
     if (!fromDisk) {
-      assert.deepEqual(onLoad.sort(), ['index.html', 'page.js', 'split-worker.js'].map((name) =>
-                                          `${origin}/${name}`));
+      assert.deepEqual(this.server.requests.slice(before).sort(),
+                       ['/index.html', '/page.js', '/split-worker.js']);
     }
+    page.requestsAfterLoad = () => this.server.requests.slice(before + (fromDisk ? 0 : 3));
     return page;
   }
   async close() {
@@ -157,5 +178,5 @@ async function downloadZip(page, sandbox, selector = '#download-zip') {
   return {state: await settled(page), name, files: folderFiles(into), folder: into};
 }
 
-module.exports = {archive, choose, downloadOf, downloadZip, env, folderFilesOf, handFolder, kPair,
-                  pageLog, Sandbox, saveToFolder, settled};
+module.exports = {archive, choose, downloadOf, downloadZip, engines, env, folderFilesOf, handFolder,
+                  kPair, pageLog, Sandbox, saveToFolder, settled};

@@ -1,14 +1,16 @@
-// The page in a real browser, against the native tools: the same lines and the same files, by
-// both routes, for archives that carry every rule of the walk and of the loops, and the way the
-// page reads them a chunk at a time; failures met for real; no request after load.
+// The page in each engine, against the native tools: the same lines and the same files, by every
+// route the engine has, for archives that carry every rule of the walk and of the loops, and the
+// way the page reads them a chunk at a time; failures met for real, none of which leaves the page
+// working; a run cancelled; nothing sent anywhere; a phone's screen.
 'use strict';
 
 const assert = require('node:assert');
 const fs = require('node:fs');
 const path = require('node:path');
-const {after, before, test} = require('node:test');
-const {archive, choose, downloadZip, folderFilesOf, handFolder, kPair, pageLog, Sandbox,
+const {after, before, describe, test} = require('node:test');
+const {archive, choose, downloadZip, engines, folderFilesOf, handFolder, kPair, pageLog, Sandbox,
        saveToFolder, settled} = require('./harness.js');
+const {sleep} = require('../browser.js');
 
 const H = 0x5c, F = 0x00;  // a header that is not filler, and filler's
 const players = ['.adpcm.txth', '44100Hz.genh', '48000Hz.genh'];
@@ -32,126 +34,315 @@ const rows = [
                 [7, 0, 12790, H, 0x06], [8, 0, 5, H, 0x03], [9, 0, 0, H, 0x07],
                 [10, 0, 0, H, 0x03], [11, 0, 1, H, 0x06], [11, 0, 3, H, 0x03],
                 [12, 0, 2, H, 0x06]])],
-  // The page reads 20 pairs at a time: a track across two chunks, one that ends at the last
-  // frame of a chunk, markers at a chunk's first frame, an unfinished pair after the last.
+  // The page reads 10 pairs at a time: a track across chunks, one that ends at the last frame of
+  // a chunk, markers at a chunk's first frame, an unfinished pair after the last; one track.
   ['tracks across the chunks the page reads',
    archive(45, [[3, 0, 7, H, 0x06], [20, 0, 0, H, 0x04], [25, 1, 40, H, 0x03],
                 [39, 1, 12799, H, 0x03], [40, 1, 0, H, 0x06], [44, 0, 2, F, 0x07]],
            kPair - 16)],
+  ['one track', archive(2, [[1, 0, 7, H, 0x06]])],
   // A marker for every frame: more lines than the module has room for in one call.
   ['pairs whose every frame is reported',
    archive(3).map((byte, at) => (at % 16 === 1 ? 0x01 : byte))],
   ['a file too small to hold a pair', archive(0, [], kPair - 1)],
 ];
 
-let sandbox;
-before(() => { sandbox = new Sandbox(); });
-after(() => sandbox.close());
+// m:ss.sss of a sample at 44100 Hz, as the table shows a loop.
+const time = (sample) => {
+  const ms = Math.floor(sample / 44.1);
+  return `${Math.floor(ms / 60000)}:${String(Math.floor(ms / 1000) % 60).padStart(2, '0')}.` +
+         String(ms % 1000).padStart(3, '0');
+};
 
-// Each archive through the page, chosen as a user does, then saved to a folder and as a zip:
-// the page's log is the tools' lines, and both routes save the files they write, byte for byte.
-test('the page saves what the tools write, by both routes', async () => {
-  const page = await sandbox.open();
-  for (const [what, bytes] of rows) {
-    const archivePath = path.join(sandbox.folder('archives'), '音楽.bin');
-    fs.writeFileSync(archivePath, bytes);
-    const expected = sandbox.native(archivePath);
-    assert.equal(await choose(page, archivePath), 'done', what);
-    assert.deepEqual(await pageLog(page), expected.log, what);
-    // The table's loop of each track is the one of vorloop's line, where it writes a loop file.
-    const loops = Object.fromEntries(expected.log.filter((line) => line.includes('.txtp : '))
-                                         .map((line) => line.split('.txtp : ')));
-    const table = await page.evaluate(() => [...document.querySelectorAll('#tracks tbody tr')]
-                                          .map((row) => [row.dataset.track, row.cells[3].textContent]));
-    for (const [track, loop] of table) {
-      assert.equal(loop, loops[track] ?? 'nothing to play, no loop file', `${what}: ${track}`);
-    }
-    const tooSmall = bytes.length < kPair;
-    assert.equal(table.length === 0, tooSmall, what);
-    assert.match(await page.text('#message'), tooSmall ? /too small/ : /tracks/, what);
+// Every control a user can reach, where the page shows it: its name and its size.
+const controls = () => [...document.querySelectorAll('button, select, [tabindex="0"]')]
+    .filter((element) => element.offsetParent !== null && !element.closest('[hidden]'))
+    .map((element) => {
+      const {width, height} = element.getBoundingClientRect();
+      return {name: element.id || element.getAttribute('aria-label') || element.textContent,
+              width, height};
+    });
 
-    // A longer file of a track's name is overwritten from empty.
-    const folder =
-        await saveToFolder(page, `async (root) => { const w = await (await root.getFileHandle(
-          'BGM_000.adpcm', {create: true})).createWritable(); await w.write(new Uint8Array(
-          ${2 * kPair})); await w.close(); }`);
-    assert.deepEqual(folder, {state: 'done', files: expected.files}, what);
-    assert.deepEqual(await pageLog(page), expected.log, what);
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+// What axe-core finds wrong in the page as it stands, by rule and element.
+async function violations(page) {
+  await page.script(axeSource);
+  return page.evaluate(async () => {
+    const {violations} = await axe.run(document, {resultTypes: ['violations']});
+    return violations.flatMap((v) => v.nodes.map((node) => `${v.id}: ${node.target.join(' ')}`));
+  });
+}
 
-    const {state, name, files} = await downloadZip(page, sandbox);
-    assert.deepEqual({state, name, files}, {state: 'done', name: '音楽-tracks.zip',
-                                            files: expected.files}, what);
-    // The page as README shows it, after a split of the tracks of the loop rules.
-    if (what.startsWith('the loop rules') && process.env.VORSPLIT_PAGE_SCREENSHOT) {
-      await page.size(860, 900);
-      await page.screenshot(process.env.VORSPLIT_PAGE_SCREENSHOT);
-    }
-  }
-  assert.deepEqual(page.requests.filter((url) => !/^(blob|data):/.test(url)), [],
-                   'no request after load');
-  assert.deepEqual(page.errors, []);
-});
+for (const engine of engines) {
+  describe(engine.name, {skip: engine.skip}, () => {
+    let sandbox;
+    before(() => { sandbox = new Sandbox(engine); });
+    after(() => sandbox?.close());
+    const folders = engine.name !== 'webkit';  // WebKit gives an automated session no such folder
 
-// The players' files of a sample rate of 48000 say so; the tracks' lengths follow the rate.
-test('the sample rate goes into the TXTH file and the lengths', async () => {
-  const page = await sandbox.open();
-  const archivePath = path.join(sandbox.folder('archives'), 'rate.bin');
-  fs.writeFileSync(archivePath, archive(45));
-  await page.select('#rate', '48000');
-  await choose(page, archivePath);
-  // 45 pairs of 12800 frames of each channel, 28 samples a frame: 336 s.
-  assert.equal(await page.text('#tracks tbody td:nth-child(3)'), '5:36');
-  const zip = await downloadZip(page, sandbox);
-  const txth = fs.readFileSync(path.join(zip.folder, '.adpcm.txth'), 'utf8');
-  assert.match(txth, /^sample_rate = 48000$/m);
-  assert.deepEqual(Object.keys(zip.files).filter((name) => !name.startsWith('BGM')), players);
-});
+    // Each archive through the page, chosen as a user does, then saved to a folder and as a zip:
+    // the page's log is the tools' lines, and every route saves the files they write, byte for
+    // byte. The table shows each track's loop as times, and keeps vorloop's samples.
+    test('the page saves what the tools write, by every route it has', async () => {
+      const page = await sandbox.open();
+      for (const [what, bytes] of rows) {
+        const archivePath = path.join(sandbox.folder('archives'), '音楽.bin');
+        fs.writeFileSync(archivePath, bytes);
+        const expected = sandbox.native(archivePath);
+        assert.equal(await choose(page, archivePath), 'done', what);
+        assert.deepEqual(await pageLog(page), expected.log, what);
+        const loops = Object.fromEntries(expected.log.filter((line) => line.includes('.txtp : '))
+                                             .map((line) => line.split('.txtp : ')));
+        const table = await page.evaluate(() => [...document.querySelectorAll('#tracks tbody tr')]
+            .map((row) => [row.dataset.track, row.cells[3].textContent, row.cells[3].dataset.loop]));
+        for (const [track, text, samples] of table) {
+          const loop = /from sample (\d+) to (\d+)/.exec(loops[track]);
+          assert.equal(samples, loop ? `${loop[1]} ${loop[2]}` : undefined, `${what}: ${track}`);
+          assert.equal(text, loop ? `loops ${time(loop[1])} to ${time(loop[2])}`
+                             : loops[track] ?? 'nothing to play', `${what}: ${track}`);
+        }
+        const tooSmall = bytes.length < kPair;
+        assert.equal(table.length === 0, tooSmall, what);
+        assert.match(await page.text('#message'),
+                     tooSmall ? /too small/ : table.length === 1 ? /^1 track\./ : /^\d+ tracks\./, what);
+        assert.match(await page.text('#archive-name'), /^音楽\.bin · [\d.]+ (bytes|kB|MB)$/);
 
-// What the tools meet, the page meets as they do: a folder in the way of a track file, and an
-// archive removed from the disk after it was chosen, while the page reads it. Each ends the run
-// with the tools' "Can't ..." line, and the files finished before it stay as they are.
-test('the page fails as the tools do, and keeps what it finished', async () => {
-  const page = await sandbox.open();
-  const archivePath = path.join(sandbox.folder('archives'), 'failing.bin');
-  fs.writeFileSync(archivePath, archive(3, [[0, 0, 5, H, 0x03]]));
-  const expected = sandbox.native(archivePath, (bin) => fs.mkdirSync(path.join(bin, 'BGM_001.adpcm')));
-  assert.equal(expected.log.at(-1), "Can't open file BGM_001.adpcm");
-  await choose(page, archivePath);
-  const folder = await saveToFolder(page, `root => root.getDirectoryHandle('BGM_001.adpcm', {create: true})`);
-  // The page writes a track's loop file as the track ends, where vorloop would run after vorsplit.
-  const loops = {'BGM_000.txtp': sandbox.native(archivePath).files['BGM_000.txtp']};
-  assert.deepEqual(folder, {state: 'failed', files: {...expected.files, ...loops}});
-  assert.deepEqual(await pageLog(page), expected.log);
+        if (folders) {
+          // A longer file of a track's name is overwritten from empty.
+          const folder = await saveToFolder(page, async (root) => {
+            const writable = await (await root.getFileHandle('BGM_000.adpcm', {create: true}))
+                                 .createWritable();
+            await writable.write(new Uint8Array(819200));
+            await writable.close();
+          });
+          assert.deepEqual(folder, {state: 'done', files: expected.files}, what);
+          assert.deepEqual(await pageLog(page), expected.log, what);
+        }
+        const {state, name, files} = await downloadZip(page, sandbox);
+        assert.deepEqual({state, name, files}, {state: 'done', name: '音楽-tracks.zip',
+                                                files: expected.files}, what);
+      }
+      assert.deepEqual(page.requestsAfterLoad(), [], 'no request after load');
+      assert.deepEqual(await page.errors(), []);
+    });
 
-  // Track 0 ends in the first pair, and filler follows, 800 MB of it: the page is still reading
-  // when the file goes.
-  const removedPath = path.join(sandbox.folder('archives'), 'removed.bin');
-  fs.writeFileSync(removedPath, archive(1, [[0, 0, 5, H, 0x03]]));
-  const whole = sandbox.native(removedPath);
-  fs.truncateSync(removedPath, 2000 * kPair);
-  await choose(page, removedPath);
-  await handFolder(page);
-  await page.click('#save-folder');
-  await page.waitFor(() => document.getElementById('log').textContent.includes('BGM_001'),
-                     null, {polling: 5});
-  fs.unlinkSync(removedPath);
-  assert.equal(await settled(page), 'failed');
-  assert.deepEqual(await pageLog(page), [...whole.log.slice(0, 3), "Can't read file removed.bin"]);
-  const saved = await folderFilesOf(page);
-  for (const name of [...players, 'BGM_000.adpcm', 'BGM_000.txtp']) {
-    assert.equal(saved[name], whole.files[name], name);
-  }
-});
+    // The players' files of a sample rate of 48000 say so; the tracks' lengths follow the rate.
+    test('the sample rate goes into the TXTH file and the lengths', async () => {
+      const page = await sandbox.open();
+      const archivePath = path.join(sandbox.folder('archives'), 'rate.bin');
+      fs.writeFileSync(archivePath, archive(45));
+      await choose(page, archivePath);
+      await page.select('#rate', '48000');
+      // 45 pairs of 12800 frames of each channel, 28 samples a frame: 336 s.
+      assert.equal(await page.text('#tracks tbody td:nth-child(3)'), '5:36');
+      const zip = await downloadZip(page, sandbox);
+      const txth = fs.readFileSync(path.join(zip.folder, '.adpcm.txth'), 'utf8');
+      assert.match(txth, /^sample_rate = 48000$/m);
+      assert.deepEqual(Object.keys(zip.files).filter((name) => !name.startsWith('BGM')), players);
+    });
 
-// Opened from its file, where no worker starts from a URL and no origin-private folder is given.
-test('the page works opened from disk', async () => {
-  const page = await sandbox.open({fromDisk: true});
-  const archivePath = path.join(sandbox.folder('archives'), 'disk.bin');
-  fs.writeFileSync(archivePath, rows[0][1]);
-  const expected = sandbox.native(archivePath);
-  assert.equal(await choose(page, archivePath), 'done');
-  assert.deepEqual(await pageLog(page), expected.log);
-  const zip = await downloadZip(page, sandbox);
-  assert.deepEqual(zip.files, expected.files);
-  assert.deepEqual(page.errors, []);
-});
+    // What the tools meet, the page meets as they do: a folder in the way of a track file, and
+    // an archive removed from the disk after it was chosen, while the page reads it. Each ends
+    // the run with the tools' "Can't ..." line, says what was kept, and the files finished
+    // before it stay as they are.
+    test('the page fails as the tools do, and says what it kept', async () => {
+      const page = await sandbox.open();
+      if (folders) {
+        const archivePath = path.join(sandbox.folder('archives'), 'failing.bin');
+        fs.writeFileSync(archivePath, archive(3, [[0, 0, 5, H, 0x03]]));
+        const expected = sandbox.native(archivePath,
+                                        (bin) => fs.mkdirSync(path.join(bin, 'BGM_001.adpcm')));
+        assert.equal(expected.log.at(-1), "Can't open file BGM_001.adpcm");
+        await choose(page, archivePath);
+        const folder = await saveToFolder(page, (root) => root.getDirectoryHandle('BGM_001.adpcm',
+                                                                                  {create: true}));
+        // The page writes a track's loop file as the track ends, where vorloop would run after
+        // vorsplit.
+        const loops = {'BGM_000.txtp': sandbox.native(archivePath).files['BGM_000.txtp']};
+        assert.deepEqual(folder, {state: 'failed', files: {...expected.files, ...loops}});
+        assert.deepEqual(await pageLog(page), expected.log);
+        assert.equal(await page.text('#message'), "Failed: Can't open file BGM_001.adpcm. " +
+                                                  'The files finished before it stay in the folder.');
+      }
+
+      // Track 0 ends in the first pair, and filler follows, 800 MB of it: the page is still
+      // reading when the file goes.
+      const removedPath = path.join(sandbox.folder('archives'), 'removed.bin');
+      fs.writeFileSync(removedPath, archive(1, [[0, 0, 5, H, 0x03]]));
+      const whole = sandbox.native(removedPath);
+      for (const route of folders ? ['#save-folder', '#download-zip'] : ['#download-zip']) {
+        fs.writeFileSync(removedPath, archive(1, [[0, 0, 5, H, 0x03]]));
+        fs.truncateSync(removedPath, 2000 * kPair);
+        await choose(page, removedPath);
+        if (folders) await handFolder(page);
+        await page.click(route);
+        await page.waitFor(() => document.getElementById('message').textContent.startsWith('Reading') &&
+                                  document.getElementById('log').textContent.includes('BGM_001'),
+                           null, {polling: 5});
+        fs.unlinkSync(removedPath);
+        assert.equal(await settled(page), 'failed', route);
+        assert.deepEqual(await pageLog(page),
+                         [...whole.log.slice(0, 3), "Can't read file removed.bin"], route);
+        if (route === '#download-zip') {
+          assert.equal(await page.text('#message'),
+                       "Failed: Can't read file removed.bin. No zip was made.");
+          continue;
+        }
+        const saved = await folderFilesOf(page);
+        for (const name of [...players, 'BGM_000.adpcm', 'BGM_000.txtp']) {
+          assert.equal(saved[name], whole.files[name], name);
+        }
+      }
+    });
+
+    // Opened from its file, where no worker starts from a file's URL.
+    test('the page works opened from disk', async () => {
+      const page = await sandbox.open({fromDisk: true, folder: false});
+      const archivePath = path.join(sandbox.folder('archives'), 'disk.bin');
+      fs.writeFileSync(archivePath, rows[0][1]);
+      const expected = sandbox.native(archivePath);
+      assert.equal(await choose(page, archivePath), 'done');
+      assert.deepEqual(await pageLog(page), expected.log);
+      const zip = await downloadZip(page, sandbox);
+      assert.deepEqual(zip.files, expected.files);
+      assert.deepEqual(await page.errors(), []);
+    });
+
+    // Every way a run can go wrong ends it in 'failed', with one line, and gives the controls
+    // back: a worker that can't start (its source gone), a message that can't be sent (a folder
+    // no worker can take), a promise rejected (a folder refused). And a run cancelled stops at
+    // once, keeps no zip, and a run going on can't be ended by another control.
+    test('no failure leaves the page working; a run can be cancelled, and nothing else ends it',
+         async () => {
+      const page = await sandbox.open({folder: false});
+      const archivePath = path.join(sandbox.folder('archives'), 'long.bin');
+      fs.writeFileSync(archivePath, archive(1, [[0, 0, 5, H, 0x03]]));
+      fs.truncateSync(archivePath, 2000 * kPair);
+      await choose(page, archivePath);
+      const enabled = () => page.evaluate(() => [...document.querySelectorAll(
+          '#choose, #download-zip, #save-folder, #save-wav-zip, #rate, button.wav')]
+          .filter((control) => !control.disabled && !control.hidden).map((control) => control.id || control.className));
+
+      const failures = [
+        [() => { window.showDirectoryPicker = async () => ({name: 'not a folder', use() {}}); },
+         '#save-folder', /^Failed: Can't go on: .*\.$/],
+        [() => { window.showDirectoryPicker = async () => { throw new TypeError('refused'); }; },
+         '#save-folder', /^Failed: the folder can't be used \(refused\)\.$/],
+        [() => URL.revokeObjectURL(sources.split), '#download-zip',
+         /^Failed: Can't go on: the split stopped \(.*\)\. No zip was made\.$/],
+      ];
+      // Where the engine has no folders of its own, a test hands the page one.
+      await page.evaluate(() => { document.getElementById('save-folder').hidden = false; });
+      const before = await enabled();
+      for (const [breakIt, control, text] of failures) {
+        await page.evaluate(breakIt);
+        await page.click(control);
+        assert.equal(await settled(page), 'failed', control);
+        assert.match(await page.text('#message'), text);
+        assert.deepEqual(await enabled(), before, control);
+      }
+
+      // Cancelled while reading: nothing downloads, and it says so.
+      const fresh = await sandbox.open({folder: false});
+      await choose(fresh, archivePath);
+      await fresh.click('#download-zip');
+      await fresh.waitFor(() => document.getElementById('progress').value > 0, null, {polling: 5});
+      // Meanwhile, every control that would start another run waits.
+      assert.deepEqual(await fresh.evaluate(() => [...document.querySelectorAll(
+          '#choose, #download-zip, #save-wav-zip, #rate, button.wav')]
+          .filter((control) => !control.disabled).map((control) => control.id)), []);
+      assert.match(await fresh.text('#figures'), /^[\d.]+ [kMG]?B of 819 MB · [\d.]+ [kMG]?B\/s/);
+      await fresh.click('#cancel');
+      assert.equal(await fresh.evaluate(() => document.body.dataset.state), 'cancelled');
+      assert.equal(await fresh.text('#message'), 'Cancelled. No zip was made.');
+      await sleep(1000);
+      assert.deepEqual(fs.readdirSync(sandbox.browser.downloads), []);
+      assert.deepEqual(await fresh.errors(), []);
+    });
+
+    // An archive dropped anywhere on the page is split there, where the browser would otherwise
+    // open it; and the chooser opens from the keyboard, where the driver can tell.
+    test('an archive dropped anywhere is taken; the keyboard opens the chooser', async () => {
+      const page = await sandbox.open({folder: false});
+      const prevented = await page.evaluate((base64) => {
+        const transfer = new DataTransfer();
+        const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+        transfer.items.add(new File([bytes], 'dropped.bin'));
+        const drop = new DragEvent('drop', {dataTransfer: transfer, bubbles: true, cancelable: true});
+        document.querySelector('h1').dispatchEvent(drop);
+        return drop.defaultPrevented;
+      }, rows[3][1].toString('base64'));
+      assert.equal(prevented, true);
+      assert.equal(await settled(page), 'done');
+      assert.equal(await page.text('#archive-name'), 'dropped.bin · 819 kB');
+      assert.match(await page.text('#message'), /^1 track\. /);
+      for (const key of ['Enter', 'Space']) {
+        await page.focus('#choose');
+        assert.notEqual(await page.opensChooser?.(() => page.press(key)), false, key);
+      }
+    });
+
+    // The page loads what it needs from where it came, and nothing else: a request it tried to
+    // make, from the page or from a worker, is refused by the browser and never arrives.
+    test('the page can send nothing anywhere', async () => {
+      const page = await sandbox.open({folder: false});
+      const probe = `http://127.0.0.1:${sandbox.server.address().port}/probe`;
+      const outcomes = await page.evaluate(async (probe) => {
+        const fromPage = await fetch(probe).then(() => 'sent', () => 'refused');
+        const worker = new Worker(URL.createObjectURL(new Blob(
+            [`fetch('${probe}').then(() => postMessage('sent'), () => postMessage('refused'))`])));
+        const fromWorker = await new Promise((resolve) => {
+          worker.onmessage = ({data}) => resolve(data);
+          worker.onerror = () => resolve('worker refused');
+        });
+        return [fromPage, fromWorker];
+      }, probe);
+      assert.deepEqual(outcomes, ['refused', 'refused']);
+      assert.deepEqual(page.requestsAfterLoad(), []);
+    });
+
+    // On a phone's screen, 360 px and 412 px wide: nothing scrolls sideways, every control is a
+    // target of 44 × 44 px at least, and axe-core finds nothing wrong before, during and after
+    // a split, and after a failure, in light and, where the driver can ask for it, in dark.
+    test('on a phone: no sideways scrolling, large targets, nothing axe-core finds', async () => {
+      const page = await sandbox.open({folder: false});
+      // The screenshots of README, from Chromium, on a desktop and on a phone.
+      const shots = engine.name === 'chromium' && process.env.VORSPLIT_PAGE_SCREENSHOTS;
+      const found = {idle: await violations(page)};
+      const archivePath = path.join(sandbox.folder('archives'), '音楽.bin');
+      fs.writeFileSync(archivePath, rows[1][1]);
+      await choose(page, archivePath);
+      found.done = await violations(page);
+      if (shots) {
+        await page.size(880, 900);
+        await page.screenshot(path.join(shots, 'page.jpg'));
+      }
+      await page.emulatePhone();
+      for (const width of [360, 412]) {
+        await page.size(width, 800);
+        const {scrollWidth, clientWidth} = await page.evaluate(() => {
+          const {scrollWidth, clientWidth} = document.documentElement;
+          return {scrollWidth, clientWidth};
+        });
+        assert.ok(scrollWidth <= clientWidth && clientWidth > width - 20,
+                  `${width} px: ${scrollWidth} px wide in ${clientWidth} px`);
+        for (const control of await page.evaluate(controls)) {
+          assert.ok(control.width >= 44 && control.height >= 44,
+                    `${width} px: ${JSON.stringify(control)}`);
+        }
+        if (width === 360 && shots) await page.screenshot(path.join(shots, 'page-phone.jpg'));
+      }
+      const long = path.join(sandbox.folder('archives'), 'long.bin');
+      fs.writeFileSync(long, archive(1, [[0, 0, 5, H, 0x03]]));
+      fs.truncateSync(long, 2000 * kPair);
+      await page.choose('input[type=file]', long);
+      found.working = await violations(page);
+      fs.unlinkSync(long);
+      await settled(page);
+      found.failed = await violations(page);
+      if (await page.darkMode?.()) found.dark = await violations(page);
+      assert.deepEqual(found, {idle: [], done: [], working: [], failed: [],
+                               ...(found.dark ? {dark: []} : {})});
+    });
+  });
+}

@@ -7,9 +7,9 @@ const assert = require('node:assert');
 const {spawnSync} = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
-const {after, before, test} = require('node:test');
-const {choose, downloadOf, downloadZip, env, folderFilesOf, handFolder, kPair, pageLog, Sandbox,
-       settled} = require('./harness.js');
+const {after, before, describe, test} = require('node:test');
+const {choose, downloadOf, downloadZip, engines, env, folderFilesOf, handFolder, kPair, pageLog,
+       Sandbox, settled} = require('./harness.js');
 
 const kFrame = 16, kSamplesPerFrame = 28, kRate = 44100;
 
@@ -18,6 +18,7 @@ const hasVgmstream = !spawnSync(vgmstream, ['-V']).error;
 const withFfmpeg = spawnSync('ffmpeg', ['-version']).error
                        ? {skip: 'ffmpeg is not installed (Debian package ffmpeg)'} : {};
 
+// The archives, FFmpeg's and vgmstream's files, in a sandbox of their own for every engine.
 let sandbox;
 before(() => { sandbox = new Sandbox(); });
 after(() => sandbox.close());
@@ -58,8 +59,10 @@ function played(folder, name, samples) {
 // of the archive, plays once; and an archive cut from it: the first and last pair (78) of its
 // first track, from its filler through the intro and the loop start, and from the loop end; the
 // same with three frames of channel 0 more of filler, so that the channels swap; a pair of loud
-// frames, which clip, on every filter and shifts 1 to 12, ending on an end of stream in channel
-// 1; and a pair of the next track, which the archive's end cuts, so that it plays once.
+// frames, which clip, on every filter and shifts 1 to 12, now and then with a flag that players
+// read by its low bits as an end of stream, and so silence, though the track goes on, ending on
+// an end of stream in channel 1; and a pair of the next track, which the archive's end cuts, so
+// that it plays once.
 function archives() {
   const made = path.join(sandbox.root, 'made.bin'), short = path.join(sandbox.root, 'short.bin');
   if (fs.existsSync(short)) return {made, short};
@@ -69,7 +72,11 @@ function archives() {
   assert.equal(pair(78)[0x2e401], 0x03, 'the loop end of make_archive\'s first track');
   const shifted = pair(0), loud = pair(1);
   for (const k of [64, 65, 66]) shifted[k * kFrame] = 0;
-  for (let k = 0; k < kPair / kFrame; ++k) loud.set([(k % 5) << 4 | (1 + k % 12), 0], k * kFrame);
+  const silentFlags = [0x0f, 0x17, 0x7f, 0xff];
+  for (let k = 0; k < kPair / kFrame; ++k) {
+    const flag = k % 101 === 50 ? silentFlags[(k / 101 | 0) % 4] : k % 101 === 0 ? 0x05 : 0;
+    loud.set([(k % 5) << 4 | (1 + k % 12), flag], k * kFrame);
+  }
   loud[kPair - kFrame + 1] = 0x07;
   fs.writeFileSync(short, Buffer.concat([pair(0), pair(78), shifted, pair(78), loud, pair(79)]));
   return {made, short};
@@ -79,150 +86,195 @@ function archives() {
 // the track file, and up to the fade it is FFmpeg's decoding of the frames as played; where
 // vgmstream is found, it is as long as vgmstream's render, and differs from it, fade included,
 // by no more than FFmpeg differs from vgmstream before the fade.
-test('the WAV files: FFmpeg\'s decoding, vgmstream\'s length and loops', withFfmpeg, async (t) => {
-  if (!hasVgmstream) t.diagnostic('skipped: WAV files against vgmstream: vgmstream-cli not found ' +
-                                  '(cmake -DVGMSTREAM_CLI=PATH, or on the PATH)');
-  const page = await sandbox.open();
-  const {made, short} = archives();
-  for (const archivePath of [short, made]) {
-    const native = sandbox.native(archivePath);
-    const tracks = Object.keys(native.files).filter((name) => name.endsWith('.txtp'));
-    assert.equal(await choose(page, archivePath), 'done');
-    const zip = await downloadZip(page, sandbox, '#save-wav-zip');
-    assert.equal(zip.name, `${path.basename(archivePath, '.bin')}-wav.zip`);
-    assert.deepEqual(Object.keys(zip.files), tracks.map((name) => name.replace('.txtp', '.wav')));
-    for (const txtp of tracks) {
-      const what = `${path.basename(archivePath)} ${txtp}`;
-      const wavFile = path.join(zip.folder, txtp.replace('.txtp', '.wav'));
-      const wav = wavSamples(wavFile), header = Buffer.alloc(44);
-      // RIFF, WAVE, a 16-byte fmt chunk of 16-bit PCM in two channels, and the data chunk.
-      header.write('RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0', 'latin1');
-      [[4, 36 + 2 * wav.length], [24, kRate], [28, 4 * kRate], [32, 4 | 16 << 16],
-       [36, 0x61746164], [40, 2 * wav.length]].forEach(([at, v]) => header.writeUInt32LE(v, at));
-      assert.deepEqual(fs.readFileSync(wavFile).subarray(0, 44), header, what);
-      const {frames, start, end} = played(native.folder, txtp.replace('.txtp', '.adpcm'),
-                                          wav.length / 2);
-      const expected = ffmpeg(frames);
-      const fadeFrom = start === null ? wav.length / 2 : start + 2 * (end - start);
-      assert.ok(expected.length >= 2 * fadeFrom, what);
-      assert.ok(wav.subarray(0, 2 * fadeFrom).every((sample, i) => sample === expected[i]), what);
-      if (!hasVgmstream) continue;
-      // vgmstream decodes the frames FFmpeg did, described here, not by the players' files: how
-      // far its decoder is from FFmpeg's. Then it renders the loop file, through the TXTH file.
-      const vgmstreamOf = (file) => {
-        const out = path.join(sandbox.folder('vgmstream'), 'out.wav');
-        assert.equal(spawnSync(vgmstream, ['-o', out, file], {cwd: native.folder}).status, 0);
-        return wavSamples(out);
-      };
-      const asPlayed = path.join(sandbox.folder('vgmstream'), 'played.adpcm');
-      fs.writeFileSync(asPlayed, frames);
-      fs.writeFileSync(`${asPlayed}.txth`, 'codec = PSX\nchannels = 2\ninterleave = 0x10\n' +
-                                           'sample_rate = 44100\nnum_samples = data_size\n');
-      const decoded = vgmstreamOf(asPlayed), theirs = vgmstreamOf(txtp);
-      assert.equal(wav.length, theirs.length, what);
-      let decoders = 0, ours = 0;
-      for (let i = 0; i < wav.length; ++i) {
-        decoders = Math.max(decoders, Math.abs(expected[i] - decoded[i]));
-        ours = Math.max(ours, Math.abs(wav[i] - theirs[i]));
+function wavTest(engine, browser) {
+  test('the WAV files: FFmpeg\'s decoding, vgmstream\'s length and loops', withFfmpeg, async (t) => {
+    if (!hasVgmstream) t.diagnostic('skipped: WAV files against vgmstream: vgmstream-cli not found ' +
+                                    '(cmake -DVGMSTREAM_CLI=PATH, or on the PATH)');
+    const page = await browser().open();
+    // make_archive's archive, long tracks read in many chunks, in one engine: the module that
+    // decodes is the same in every engine, and the short archive takes each engine's own routes.
+    const {made, short} = archives();
+    for (const archivePath of engine.name === 'chromium' ? [short, made] : [short]) {
+      const native = sandbox.native(archivePath);
+      const tracks = Object.keys(native.files).filter((name) => name.endsWith('.txtp'));
+      assert.equal(await choose(page, archivePath), 'done');
+      const zip = await downloadZip(page, sandbox, '#save-wav-zip');
+      assert.equal(zip.name, `${path.basename(archivePath, '.bin')}-wav.zip`);
+      assert.deepEqual(Object.keys(zip.files), tracks.map((name) => name.replace('.txtp', '.wav')));
+      for (const txtp of tracks) {
+        const what = `${path.basename(archivePath)} ${txtp}`;
+        const wavFile = path.join(zip.folder, txtp.replace('.txtp', '.wav'));
+        const wav = wavSamples(wavFile), header = Buffer.alloc(44);
+        // RIFF, WAVE, a 16-byte fmt chunk of 16-bit PCM in two channels, and the data chunk.
+        header.write('RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0', 'latin1');
+        [[4, 36 + 2 * wav.length], [24, kRate], [28, 4 * kRate], [32, 4 | 16 << 16],
+         [36, 0x61746164], [40, 2 * wav.length]].forEach(([at, v]) => header.writeUInt32LE(v, at));
+        assert.deepEqual(fs.readFileSync(wavFile).subarray(0, 44), header, what);
+        const {frames, start, end} = played(native.folder, txtp.replace('.txtp', '.adpcm'),
+                                            wav.length / 2);
+        const expected = ffmpeg(frames);
+        const fadeFrom = start === null ? wav.length / 2 : start + 2 * (end - start);
+        assert.ok(expected.length >= 2 * fadeFrom, what);
+        assert.ok(wav.subarray(0, 2 * fadeFrom).every((sample, i) => sample === expected[i]), what);
+        if (!hasVgmstream) continue;
+        // vgmstream decodes the frames FFmpeg did, described here, not by the players' files: how
+        // far its decoder is from FFmpeg's. Then it renders the loop file, through the TXTH file.
+        const vgmstreamOf = (file) => {
+          const out = path.join(sandbox.folder('vgmstream'), 'out.wav');
+          assert.equal(spawnSync(vgmstream, ['-o', out, file], {cwd: native.folder}).status, 0);
+          return wavSamples(out);
+        };
+        const asPlayed = path.join(sandbox.folder('vgmstream'), 'played.adpcm');
+        fs.writeFileSync(asPlayed, frames);
+        fs.writeFileSync(`${asPlayed}.txth`, 'codec = PSX\nchannels = 2\ninterleave = 0x10\n' +
+                                             'sample_rate = 44100\nnum_samples = data_size\n');
+        const decoded = vgmstreamOf(asPlayed), theirs = vgmstreamOf(txtp);
+        assert.equal(wav.length, theirs.length, what);
+        let decoders = 0, ours = 0;
+        for (let i = 0; i < wav.length; ++i) {
+          decoders = Math.max(decoders, Math.abs(expected[i] - decoded[i]));
+          ours = Math.max(ours, Math.abs(wav[i] - theirs[i]));
+        }
+        t.diagnostic(`${what}: vgmstream's decoder is ${decoders} from FFmpeg's, the page ${ours}`);
+        assert.ok(ours <= decoders, what);
       }
-      t.diagnostic(`${what}: vgmstream's decoder is ${decoders} from FFmpeg's, the page ${ours}`);
-      assert.ok(ours <= decoders, what);
     }
-  }
 
-  // The same files into a folder, and one track's alone, as its own download.
-  await choose(page, short);
-  await handFolder(page);
-  await page.click('#save-wav-folder');
-  assert.equal(await settled(page), 'done');
-  const inFolder = await folderFilesOf(page);
-  const zipped = await downloadZip(page, sandbox, '#save-wav-zip');
-  assert.deepEqual(inFolder, zipped.files);
-  const single = await downloadOf(page, sandbox, 'tr[data-track=BGM_001] button.wav');
-  assert.equal(single.name, 'BGM_001.wav');
-  assert.equal(sha256(fs.readFileSync(single.saved)), zipped.files['BGM_001.wav']);
+    // The same files into a folder, where the engine has one, and one track's alone, as its own
+    // download.
+    await choose(page, short);
+    const zipped = await downloadZip(page, sandbox, '#save-wav-zip');
+    if (engine.name !== 'webkit') {
+      await handFolder(page);
+      await page.click('#save-wav-folder');
+      assert.equal(await settled(page), 'done');
+      assert.deepEqual(await folderFilesOf(page), zipped.files);
+    }
+    const single = await downloadOf(page, sandbox, 'tr[data-track=BGM_001] button.wav');
+    assert.equal(single.name, 'BGM_001.wav');
+    assert.equal(sha256(fs.readFileSync(single.saved)), zipped.files['BGM_001.wav']);
 
-  // An archive removed after it was chosen: playing, and saving, stop at the tools' line.
-  const removed = path.join(sandbox.root, 'removed.bin');
-  fs.copyFileSync(short, removed);
-  await choose(page, removed);
-  fs.unlinkSync(removed);
-  for (const control of ['tr[data-track=BGM_000] button.play', '#save-wav-zip']) {
-    await page.click(control);
-    await page.waitFor(() => document.body.dataset.state === 'failed');
-    assert.equal((await pageLog(page)).at(-1), "Can't read file removed.bin", control);
-  }
-  assert.deepEqual(page.errors, []);
-});
+    // An archive removed after it was chosen: playing, and saving, stop at the tools' line.
+    const removed = path.join(sandbox.root, 'removed.bin');
+    fs.copyFileSync(short, removed);
+    await choose(page, removed);
+    fs.unlinkSync(removed);
+    for (const control of ['tr[data-track=BGM_000] button.play', '#save-wav-zip']) {
+      await page.click(control);
+      await page.waitFor(() => document.body.dataset.state === 'failed');
+      assert.equal((await pageLog(page)).at(-1), "Can't read file removed.bin", control);
+    }
+    assert.deepEqual(await page.errors(), []);
+  });
+}
 
 // The page's playing, rendered by an offline audio context, as the page plays into the
 // speakers: the looping track of the short archive for its length and one loop more, which
 // must be the frames as played; the track that plays once, which must stop at its end.
-test('playing: the loop joins at its very sample, and a track that plays once stops', withFfmpeg,
-     async () => {
-  const page = await sandbox.open();
-  const archivePath = archives().short;
-  const native = sandbox.native(archivePath);
-  await choose(page, archivePath);
-  const render = (index, samples) => page.evaluate(async ({index, samples}) => {
-    const context = new OfflineAudioContext(2, samples, 44100);
-    const sound = await startSound(context, tracks[index], Math.ceil(samples / 50000) + 1);
-    sound.node.connect(context.destination);
-    const ended = new Promise((resolve) => { sound.onended = resolve; });
-    await sound.ready;
-    const rendered = await context.startRendering();
-    const pcm = new Int16Array(2 * samples);
-    for (let channel = 0; channel < 2; ++channel) {
-      rendered.getChannelData(channel).forEach((x, i) => { pcm[2 * i + channel] = x * 32768; });
-    }
-    // The worklet's messages and the rendering's end reach the page by different queues: "ended",
-    // sent during the rendering, comes after its end now and then (4 times in 60 renders). It is
-    // waited for before stop(), which stops listening.
-    const hasEnded = await Promise.race([ended.then(() => true),
-                                         new Promise((r) => setTimeout(() => r(false), 1000))]);
-    sound.stop();
-    return {pcm: Array.from(pcm), ended: hasEnded};
-  }, {index, samples}).then(({pcm, ended}) => ({pcm: Int16Array.from(pcm), ended}));
-
-  const {start, end} = played(native.folder, 'BGM_000.adpcm', 0);
-  const looping = await render(0, 2 * end - start + 5000);
-  const expected = ffmpeg(played(native.folder, 'BGM_000.adpcm', 2 * end - start + 5000).frames);
-  const seam = (pcm, from, to, late = 0) => {
-    for (let t = from; t < to; ++t) {
-      for (let c = 0; c < 2; ++c) {
-        if (pcm[2 * t + c] !== expected[2 * (t < end ? t : t + late) + c]) return false;
+function playTest(engine, browser) {
+  test('playing: the loop joins at its very sample, and a track that plays once stops', withFfmpeg,
+       async (t) => {
+    const page = await browser().open();
+    const archivePath = archives().short;
+    const native = sandbox.native(archivePath);
+    await choose(page, archivePath);
+    const render = (index, samples) => page.evaluate(async ({index, samples}) => {
+      const context = new OfflineAudioContext(2, samples, 44100);
+      const sound = await startSound(context, tracks[index], Math.ceil(samples / 50000) + 1);
+      sound.node.connect(context.destination);
+      const ended = new Promise((resolve) => { sound.onended = resolve; });
+      await sound.ready;
+      const rendered = await context.startRendering();
+      const pcm = new Int16Array(2 * samples);
+      for (let channel = 0; channel < 2; ++channel) {
+        rendered.getChannelData(channel).forEach((x, i) => { pcm[2 * i + channel] = x * 32768; });
       }
+      // The worklet's messages and the rendering's end reach the page by different queues: "ended",
+      // sent during the rendering, comes after its end now and then (4 times in 60 renders). It is
+      // waited for before stop(), which stops listening.
+      const hasEnded = await Promise.race([ended.then(() => true),
+                                           new Promise((r) => setTimeout(() => r(false), 1000))]);
+      sound.stop();
+      return {pcm: Array.from(pcm), ended: hasEnded};
+    }, {index, samples}).then(({pcm, ended}) => ({pcm: Int16Array.from(pcm), ended}));
+
+    const {start, end} = played(native.folder, 'BGM_000.adpcm', 0);
+    const looping = await render(0, 2 * end - start + 5000);
+    const expected = ffmpeg(played(native.folder, 'BGM_000.adpcm', 2 * end - start + 5000).frames);
+    const seam = (pcm, from, to, late = 0) => {
+      for (let t = from; t < to; ++t) {
+        for (let c = 0; c < 2; ++c) {
+          if (pcm[2 * t + c] !== expected[2 * (t < end ? t : t + late) + c]) return false;
+        }
+      }
+      return true;
+    };
+    assert.ok(seam(looping.pcm, 0, 2 * end - start + 5000), 'the track, looped twice');
+    // A loop start one sample late, or early, is noticed at the seam.
+    assert.ok(!seam(looping.pcm, end - 100, end + 100, 1));
+    assert.ok(!seam(looping.pcm, end - 100, end + 100, -1));
+    // After the jump, the body's chord plays on, not the intro's: once the decoder's history has
+    // settled, the second pass is the first again.
+    const same = (a, b, length) => looping.pcm.subarray(2 * a, 2 * (a + length))
+                                       .every((x, i) => x === looping.pcm[2 * b + i]);
+    assert.ok(same(end + 14336, start + 14336, 14336));
+    assert.ok(!same(end + 14336, 14336, 14336));
+    assert.equal(looping.ended, false);
+
+    const once = await page.evaluate(() => tracks[2]);
+    const played2 = await render(2, once.samples + 1000);
+    const decoded = ffmpeg(fs.readFileSync(path.join(native.folder, 'BGM_002.adpcm')));
+    assert.ok(played2.pcm.subarray(0, 2 * once.samples).every((x, i) => x === decoded[i]));
+    assert.ok(played2.pcm.subarray(2 * once.samples).every((x) => x === 0));
+    assert.equal(played2.ended, true);
+
+    // As a user plays it, from the keyboard: where the browser gives the page sound, the track
+    // plays and shows where it is, then stops; where it gives none (a headless Firefox with no
+    // sound server), the page says so within seconds, and the button says Play again.
+    // Whether it gives any, asked as a click asks, which some engines require.
+    await page.evaluate(() => {
+      const probe = document.body.appendChild(document.createElement('button'));
+      probe.id = 'probe';
+      probe.textContent = 'probe';
+      probe.onclick = () => {
+        const context = new AudioContext();
+        window.output = Promise.race([context.resume().then(() => context.state === 'running'),
+                                      new Promise((resolve) => setTimeout(resolve, 3000, false))])
+            .finally(() => context.close());
+      };
+    });
+    await page.click('#probe');
+    const output = await page.evaluate(async () => {
+      document.getElementById('probe').remove();
+      return window.output;
+    });
+    t.diagnostic(`${engine.name} gives the page ${output ? 'sound' : 'no sound output'}`);
+    const button = 'tr[data-track=BGM_000] button.play';
+    await page.focus(button);
+    await page.press('Enter');
+    if (output) {
+      await page.waitFor(() => /^0:0\d \/ 0:1\d$/.test(
+          document.querySelector('tr[data-track=BGM_000] .position').textContent));
+      assert.equal(await page.attribute(button, 'aria-pressed'), 'true');
+      await page.press('Space');
+    } else {
+      await page.waitFor(() => document.body.dataset.state === 'failed', null, {timeout: 6000});
+      assert.equal(await page.text('#message'),
+                   "Failed: Can't play: this browser gives the page no sound output.");
     }
-    return true;
-  };
-  assert.ok(seam(looping.pcm, 0, 2 * end - start + 5000), 'the track, looped twice');
-  // A loop start one sample late, or early, is noticed at the seam.
-  assert.ok(!seam(looping.pcm, end - 100, end + 100, 1));
-  assert.ok(!seam(looping.pcm, end - 100, end + 100, -1));
-  // After the jump, the body's chord plays on, not the intro's: once the decoder's history has
-  // settled, the second pass is the first again.
-  const same = (a, b, length) => looping.pcm.subarray(2 * a, 2 * (a + length))
-                                     .every((x, i) => x === looping.pcm[2 * b + i]);
-  assert.ok(same(end + 14336, start + 14336, 14336));
-  assert.ok(!same(end + 14336, 14336, 14336));
-  assert.equal(looping.ended, false);
+    assert.equal(await page.attribute(button, 'aria-pressed'), 'false');
+    assert.equal(await page.text(button), 'Play');
+    assert.equal(await page.text('tr[data-track=BGM_000] .position'), '');
+    assert.deepEqual(await page.errors(), []);
+  });
+}
 
-  const once = await page.evaluate(() => tracks[2]);
-  const played2 = await render(2, once.samples + 1000);
-  const decoded = ffmpeg(fs.readFileSync(path.join(native.folder, 'BGM_002.adpcm')));
-  assert.ok(played2.pcm.subarray(0, 2 * once.samples).every((x, i) => x === decoded[i]));
-  assert.ok(played2.pcm.subarray(2 * once.samples).every((x) => x === 0));
-  assert.equal(played2.ended, true);
-
-  // As a user plays it, from the keyboard: the track plays and shows where it is, then stops.
-  const button = 'tr[data-track=BGM_000] button.play';
-  await page.focus(button);
-  await page.press('Enter');
-  await page.waitFor(() => /^0:0\d \/ 0:1\d$/.test(
-      document.querySelector('tr[data-track=BGM_000] .position').textContent));
-  assert.equal(await page.attribute(button, 'aria-pressed'), 'true');
-  await page.press('Space');
-  assert.equal(await page.attribute(button, 'aria-pressed'), 'false');
-  assert.equal(await page.text('tr[data-track=BGM_000] .position'), '');
-  assert.deepEqual(page.errors, []);
-});
+for (const engine of engines) {
+  describe(engine.name, {skip: engine.skip}, () => {
+    let browser;
+    before(() => { browser = new Sandbox(engine); });
+    after(() => browser?.close());
+    wavTest(engine, () => browser);
+    playTest(engine, () => browser);
+  });
+}
