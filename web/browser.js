@@ -113,10 +113,8 @@ class PuppeteerTab extends Tab {
   async choose(selector, file) { await (await this.page.$(selector)).uploadFile(file); }
   press(key) { return this.page.keyboard.press(key === 'Space' ? ' ' : key); }
   size(width, height) { return this.page.setViewport({...this.page.viewport(), width, height}); }
-  screenshot(file) {
-    return this.page.screenshot({path: file, fullPage: true,
-                                 ...(file.endsWith('.jpg') ? {quality: 70} : {})});
-  }
+  // The whole page, or with whole false, what the window shows.
+  screenshot(file, whole = true) { return this.page.screenshot({path: file, fullPage: whole}); }
   emulatePhone() {
     return this.page.setViewport({width: 412, height: 915, isMobile: true, hasTouch: true,
                                   deviceScaleFactor: 1});
