@@ -119,17 +119,6 @@ class PuppeteerTab extends Tab {
     return this.page.setViewport({width: 412, height: 915, isMobile: true, hasTouch: true,
                                   deviceScaleFactor: 1});
   }
-  // Whether action() opens the page's file chooser, which is then closed; null where the driver
-  // can't tell.
-  async opensChooser(action) {
-    try {
-      const [chooser] = await Promise.all([this.page.waitForFileChooser({timeout: 5000}), action()]);
-      await chooser.cancel();
-      return true;
-    } catch (error) {
-      return /not (supported|implemented)/i.test(error.message) ? null : false;
-    }
-  }
   // Runs fn in each page this tab loads, before the page's own scripts.
   preload(fn) { return this.page.evaluateOnNewDocument(fn); }
   // Shows the page as a user who asked for dark pages sees it; false where the driver can't.
