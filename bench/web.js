@@ -87,8 +87,12 @@ function rendererMemory(profile) {
 async function main() {
   const server = await serve(pageFolder);
   const folder = fs.mkdtempSync(path.join(work, 'browser-')), profile = path.join(folder, 'profile');
-  const browser = await launch(folder, '/usr/bin/chromium');
+  const browser = await launch('chromium', folder, '/usr/bin/chromium');
   const page = await browser.newTab();
+  // The browser's origin-private folder stands for the folder a user picks.
+  await page.preload(() => {
+    window.showDirectoryPicker = async () => navigator.storage.getDirectory();
+  });
   const url = `http://127.0.0.1:${server.address().port}/index.html`;
   const choose = async (archive) => {
     await page.evaluate(() => document.addEventListener('change', (event) => {
@@ -161,7 +165,7 @@ async function main() {
   const position = await page.text(`${row} .position`);
   await page.click(`${row} button.play`);
   clearInterval(sampler);
-  console.log(`  tab memory, playing a track of ${bytes} bytes for a minute (at ${position}): ` +
+  console.log(`  tab memory, playing a track of ${bytes} for a minute (at ${position}): ` +
               `idle ${(idle / 1024).toFixed(0)} MiB, peak ${(peak / 1024).toFixed(0)} MiB, ` +
               `${((peak - idle) / 1024).toFixed(0)} MiB more`);
   await browser.close();

@@ -25,6 +25,9 @@ ${OUTPUT_WORKER_text}
 ${READER_text}
 function readerWorker() {
 ${READER_text}
-onmessage = ({data}) => serveFile(data.port);
+// The splitter's messages come through the page, {message}, and go back the same way.
+const port = {postMessage: (message, transfer = []) => postMessage({message, transfer}, transfer)};
+serveFile(port);
+onmessage = ({data}) => port.onmessage({data: data.message});
 }
 ")

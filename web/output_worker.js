@@ -1,8 +1,7 @@
 // The files' worker, which the page starts beside the splitting worker, so that files are
-// written, and a zip's checksums computed, while the split goes on. The page sends it its port to
-// the splitter, and where the files go: {port, folder} into a folder, {port, zip: name} into one
-// zip of that name, or {port, single: true} the bytes of one file, as a Blob. Over the port it
-// takes, in order:
+// written, and a zip's checksums computed, while the split goes on. The page sends it where the
+// files go: {folder} into a folder, {zip: name} into one zip of that name, or {single: true} the
+// bytes of one file, as a Blob. From the splitter, through the page, it takes, in order:
 //   {begin: name}              a track file begins
 //   {data: buffer, length}     bytes of it; the buffer goes back as {free: buffer} once written
 //   {end: true}                the track file ends
@@ -208,10 +207,12 @@ async function fail(error) {
   send({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
 }
 
+// The splitter's messages come through the page, {message}, and go back the same way.
+send = (message, transfer = []) => postMessage({message, transfer}, transfer);
 onmessage = ({data}) => {
-  send = (message, transfer) => data.port.postMessage(message, transfer);
-  out = data.folder ? new Folder(data.folder) : data.zip ? new Zip(data.zip) : new Single();
-  data.port.onmessage = ({data}) => {
-    done = done.then(() => failed || handle(data)).catch(fail);
-  };
+  if (!out) {
+    out = data.folder ? new Folder(data.folder) : data.zip ? new Zip(data.zip) : new Single();
+    return;
+  }
+  done = done.then(() => failed || handle(data.message)).catch(fail);
 };

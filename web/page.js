@@ -152,9 +152,12 @@ class Run {
     setState('working', working);
     try {
       this.splitter = this.start(sources.split, 'the split');
-      this.ports = {};
-      if (read) this.ports.reader = readerPort((source) => this.start(source, 'the reader'));
-      if (write) this.ports.writer = this.join(this.writer = this.start(sources.output, 'the writer'), write);
+      this.peers = {};
+      if (read) this.peers.reader = startReader((source) => this.start(source, 'the reader'));
+      if (write) {
+        this.peers.writer = this.start(sources.output, 'the writer');
+        this.peers.writer.postMessage(write);
+      }
     } catch (error) {
       this.fail(`Can't go on: ${error.message ?? error}`);
     }
@@ -168,23 +171,20 @@ class Run {
     };
     return worker;
   }
-  join(worker, setup) { return join(worker, setup); }
   send(request, onMessage) {
     if (this.ended) return;
-    this.splitter.onmessage = ({data}) => {
+    const failing = (fn) => (...args) => {
       if (this.ended) return;
       try {
-        onMessage(data);
+        fn(...args);
       } catch (error) {
         this.fail(`Can't go on: ${error.message ?? error}`);
       }
     };
-    try {
-      const ports = Object.values(this.ports);
-      this.splitter.postMessage({...request, ...this.ports}, ports);
-    } catch (error) {
-      this.fail(`Can't go on: ${error.message ?? error}`);
-    }
+    failing(() => {
+      connect(this.splitter, this.peers, failing(onMessage));
+      this.splitter.postMessage(request);
+    })();
   }
   progress(done) {
     progress.value = done;
@@ -220,19 +220,30 @@ class Run {
   }
 }
 
-// A channel to worker, which takes its end with setup; the other end comes back.
-function join(worker, setup) {
-  const channel = new MessageChannel();
-  worker.postMessage({...setup, port: channel.port2}, [channel.port2]);
-  return channel.port1;
+// Joins worker, the splitter or a track's sound, to its peers through the page: what one sends
+// the other, {to, message, transfer}, the page posts on, its buffers moved. Firefox moves a buffer
+// between a worker and the page at once, and copies one across a MessagePort, some hundred times
+// slower.
+function connect(worker, peers, onMessage) {
+  worker.onmessage = ({data}) => {
+    if (data.to) peers[data.to].postMessage({message: data.message}, data.transfer);
+    else onMessage(data);
+  };
+  for (const [name, peer] of Object.entries(peers)) {
+    peer.onmessage = ({data}) => worker.postMessage({from: name, message: data.message},
+                                                    data.transfer);
+  }
 }
 
-// A port to a reader of the archive: in a worker that start(source) starts, or in the page.
-function readerPort(start) {
-  if (!readsInPage) return join(start(sources.reader), {});
-  const channel = new MessageChannel();
-  serveFile(channel.port2);
-  return channel.port1;
+// A reader of the archive: a worker that start(source) starts, or, where only the page can read
+// the File, the page itself, answering as the worker would.
+function startReader(start) {
+  if (!readsInPage) return start(sources.reader);
+  const peer = {};
+  const port = {postMessage: (message, transfer = []) => peer.onmessage({data: {message, transfer}})};
+  serveFile(port);
+  peer.postMessage = (data) => port.onmessage({data: data.message});
+  return peer;
 }
 
 const doneText = {
@@ -385,7 +396,7 @@ async function startSound(context, track, ahead) {
                                                        outputChannelCount: [2]});
   const channel = new MessageChannel(), soundWorker = new Worker(sources.split);
   let readingWorker = null;
-  const reader = readerPort((source) => (readingWorker = new Worker(source)));
+  const reader = startReader((source) => (readingWorker = new Worker(source)));
   const sound = {node, stop: () => {
     soundWorker.terminate();
     readingWorker?.terminate();
@@ -399,14 +410,14 @@ async function startSound(context, track, ahead) {
       if (data.ended) sound.onended?.();
     };
   });
-  soundWorker.onmessage = ({data}) => { if (data.failed) sound.onfailed?.(data.failed); };
+  connect(soundWorker, {reader}, (data) => { if (data.failed) sound.onfailed?.(data.failed); });
   soundWorker.onerror = (event) => {
     event.preventDefault();
     sound.onfailed?.(`Can't go on: ${event.message}`);
   };
   node.port.postMessage({source: channel.port1, ahead}, [channel.port1]);
   soundWorker.postMessage({play: {file: archive, track, rate: context.sampleRate, ahead},
-                           port: channel.port2, reader}, [channel.port2, reader]);
+                           port: channel.port2}, [channel.port2]);
   return sound;
 }
 

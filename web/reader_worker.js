@@ -1,7 +1,7 @@
-// The archive's reader. It reads bytes of the File ahead of the one who asked, over a port: the
-// splitter, or a track's sound. It runs in a worker of its own, so that the next chunk is read
-// while the one before is walked; where a worker can't read the File (WebKit, opened from disk),
-// in the page itself. Over the port it takes
+// The archive's reader. It reads bytes of the File ahead of the one who asked, the splitter or a
+// track's sound, whose messages come and go through port. It runs in a worker of its own, so that
+// the next chunk is read while the one before is walked; where a worker can't read the File
+// (WebKit, opened from disk), in the page itself. It takes
 //   {start: {id, file, from, to, chunk}, buffers}   read bytes [from, to) of file, a chunk at a
 //                                                   time, into these buffers and those handed
 //                                                   back; a new start ends the one before

@@ -1,7 +1,7 @@
 // The split, in the page's splitting worker. The page sends one message, {file, route, zipName,
-// rate, reader, writer} (or {wav: true, tracks, ...} for WAV files, or {play, port, reader}: see
-// sound.js), where reader and writer are ports to what reads the archive (reader_worker.js) and
-// to the worker that writes the files (output_worker.js), which the page starts beside this one. The worker reads the archive a chunk of block pairs at a time, has the module walk them,
+// rate} (or {wav: true, tracks, ...} for WAV files, or {play, port}: see sound.js). Beside this
+// worker the page starts what reads the archive (reader_worker.js) and the worker that writes
+// the files (output_worker.js): peers, which this one reaches through the page. The worker reads the archive a chunk of block pairs at a time, has the module walk them,
 // and does what the module's events say: lines for the log, track and loop files for the route
 // ('look' keeps nothing, 'zip' makes a zip, 'folder' writes into a folder, 'file' makes one file
 // as a Blob). It answers with {lines}, {track}, {progress} messages as it goes, then one {done}
@@ -10,6 +10,18 @@
 
 // What ends a run, as the tools' "Can't ..." line.
 class Failure extends Error {}
+
+// A peer, reached through the page: what this worker posts to it, {to, message, transfer}, the
+// page posts on, and what it posts back comes as {from, message}. Worker and page move a buffer
+// at once, where Firefox copies one across a MessagePort, some hundred times slower.
+class Peer {
+  constructor(name) {
+    this.name = name;
+    this.onmessage = null;
+  }
+  postMessage(message, transfer = []) { postMessage({to: this.name, message, transfer}, transfer); }
+}
+const peers = {reader: new Peer('reader'), writer: new Peer('writer')};
 
 const kLine = 1, kLoopLine = 2, kTrackBegin = 3, kTrackEnd = 4, kLoopFile = 5;
 const kEventSize = 7;
@@ -81,12 +93,13 @@ let module = null;
 const ready = createSplitModule().then((m) => { module = m; });
 
 onmessage = async ({data}) => {
+  if (data.from) return peers[data.from].onmessage?.({data: data.message});
   await ready;
-  if (data.play) return play(data.play, data.port, data.reader);
-  const output = new Output(data.route, data.writer, module._page_output_size());
+  if (data.play) return play(data.play, data.port, peers.reader);
+  const output = new Output(data.route, peers.writer, module._page_output_size());
   try {
-    if (data.wav) await renderWavs(data, output, new Chunks(data.reader));
-    else await split(data.file, data.rate, output, data.reader);
+    if (data.wav) await renderWavs(data, output, new Chunks(peers.reader));
+    else await split(data.file, data.rate, output, peers.reader);
     postMessage({done: {zip: await output.finish()}});
   } catch (error) {
     if (error === output.failed) postMessage({failed: error.message});
