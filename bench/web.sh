@@ -18,4 +18,8 @@ mkdir "$work/tool"
 cp build/release/vorsplit build/release/vorloop "$work/tool/"
 cat "$work/big.bin" "$work/small.bin" >/dev/null   # into the page cache
 
-NODE_PATH="$PWD/build/web/web/node_modules" node bench/web.js "$PWD/build/web" "$work"
+# The browser driver, as the page's tests have it.
+mkdir "$work/drivers"
+cp web/package.json web/package-lock.json "$work/drivers/"
+(cd "$work/drivers" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+NODE_PATH="$work/drivers/node_modules" node bench/web.js "$PWD/build/web" "$work"

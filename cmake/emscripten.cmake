@@ -7,8 +7,7 @@ if(NOT EXISTS "${emscripten_toolchain}")
   # would fail on it: the record goes, so that the next try starts afresh.
   file(REMOVE_RECURSE "${CMAKE_BINARY_DIR}/CMakeFiles/${CMAKE_VERSION}")
 endif()
-# The page's build also fetches its zip writer with npm.
-require_packages("The page" "${emscripten_toolchain}:emscripten" npm:npm)
+require_packages("The page" "${emscripten_toolchain}:emscripten")
 include(${emscripten_toolchain})
 set(CMAKE_CXX_COMPILER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
 set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)

@@ -4,8 +4,7 @@
 #                                           they are linked), "drop archive here.bat", and
 #                                           vorsplit-README.txt (CR LF)
 #   vorsplit-VERSION-linux-x86_64.tar.gz    vorsplit and vorloop (stripped), vorsplit-README.md
-#   vorsplit-VERSION-web.zip                the page: index.html, page.js, split-worker.js, and
-#                                           the zip writer's licence, client-zip-LICENSE.txt
+#   vorsplit-VERSION-web.zip                the page: index.html, page.js, split-worker.js
 # and a .sha256 beside each. Nothing is installed into a system folder. The readme is named
 # after the tool, so that unpacked beside a user's files it replaces none of theirs.
 
@@ -41,8 +40,6 @@ add_custom_target(packages ALL
   COMMAND "${CMAKE_COMMAND}" -E copy ${player_files} "${stage}/linux/"
   COMMAND "${CMAKE_COMMAND}" -E copy "${web}/index.html" "${web}/page.js" "${web}/split-worker.js"
           "${stage}/web/"
-  COMMAND "${CMAKE_COMMAND}" -E copy "${web}/web/node_modules/client-zip/LICENSE.txt"
-          "${stage}/web/client-zip-LICENSE.txt"
   COMMAND "${CMAKE_COMMAND}" "-DFOLDER=${stage}/windows" "-DOUTPUT=${package}-windows-x86_64.zip"
           "-DEPOCH=${epoch}" -P "${PROJECT_SOURCE_DIR}/cmake/pack.cmake"
   COMMAND "${CMAKE_COMMAND}" "-DFOLDER=${stage}/linux" "-DOUTPUT=${package}-linux-x86_64.tar.gz"

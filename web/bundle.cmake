@@ -1,26 +1,19 @@
-# Joins the workers' scripts into three functions, whose texts the page starts as workers:
-# vorsplitWorker, the module with the split and the sound; outputWorker, the zip writer with the
-# files' writer; readerWorker, the archive's reader, whose serveFile the page also has, for where
-# it reads the archive itself.
+# Joins the workers' scripts into two functions, whose texts the page starts as workers:
+# vorsplitWorker, the module with the split and the sound; readerWorker, the archive's reader,
+# whose serveFile the page also has, for where it reads the archive itself.
 #
-#   cmake -DOUTPUT=split-worker.js -DZIP_WRITER=client-zip/worker.js -DOUTPUT_WORKER=output_worker.js
-#         -DMODULE=split_module.js -DWORKER=worker.js -DSOUND=sound.js -DREADER=reader_worker.js
-#         -P bundle.cmake
+#   cmake -DOUTPUT=split-worker.js -DMODULE=split_module.js -DWORKER=worker.js -DSOUND=sound.js
+#         -DREADER=reader_worker.js -P bundle.cmake
 cmake_minimum_required(VERSION 3.25)
-foreach(part ZIP_WRITER OUTPUT_WORKER MODULE WORKER SOUND READER)
+foreach(part MODULE WORKER SOUND READER)
   file(READ "${${part}}" ${part}_text)
 endforeach()
 file(WRITE "${OUTPUT}" "// The page's workers, each run from its function's text: the splitter, with the module; the
-// files' writer, with the zip writer (client-zip, MIT licence); the archive's reader, which the
-// page may also run itself.
+// archive's reader, which the page may also run itself.
 function vorsplitWorker() {
 ${MODULE_text}
 ${WORKER_text}
 ${SOUND_text}
-}
-function outputWorker() {
-${ZIP_WRITER_text}
-${OUTPUT_WORKER_text}
 }
 ${READER_text}
 function readerWorker() {

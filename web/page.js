@@ -19,8 +19,7 @@ const hasFolders = typeof window.showDirectoryPicker === 'function';
 // work from any server and from disk alike. The page starts every worker itself and joins them
 // with message channels: WebKit, from disk, refuses a worker started inside a worker.
 const sourceOf = (fn) => URL.createObjectURL(new Blob([`(${fn})()`], {type: 'text/javascript'}));
-const sources = {split: sourceOf(vorsplitWorker), output: sourceOf(outputWorker),
-                 reader: sourceOf(readerWorker)};
+const sources = {split: sourceOf(vorsplitWorker), reader: sourceOf(readerWorker)};
 // Opened from disk, WebKit lets no worker read a chosen File, only the page: there the page reads
 // the archive itself, a chunk ahead, as the reader's worker does elsewhere.
 const readsInPage = location.protocol === 'file:';
@@ -133,11 +132,11 @@ const keptText = {
   folder: ' The files finished before it stay in the folder.',
 };
 
-// One run of workers: the splitter, and the reader and the writer where the route needs them.
+// One run of workers: the splitter, and the archive's reader.
 // It ends once, done, failed or cancelled, and every way it can fail ends it: a worker that
 // can't start or stops on an error, a message that can't be sent, a promise rejected.
 class Run {
-  constructor(route, {read, write, total, working}) {
+  constructor(route, {total, working}) {
     current?.end();
     current = this;
     this.route = route;
@@ -152,12 +151,7 @@ class Run {
     setState('working', working);
     try {
       this.splitter = this.start(sources.split, 'the split');
-      this.peers = {};
-      if (read) this.peers.reader = startReader((source) => this.start(source, 'the reader'));
-      if (write) {
-        this.peers.writer = this.start(sources.output, 'the writer');
-        this.peers.writer.postMessage(write);
-      }
+      this.peers = {reader: startReader((source) => this.start(source, 'the reader'))};
     } catch (error) {
       this.fail(`Can't go on: ${error.message ?? error}`);
     }
@@ -264,10 +258,9 @@ function split(route, folder) {
     table.tBodies[0].replaceChildren();
     byId('list').hidden = true;
   }
-  const run = new Run(route, {read: true, write: route === 'zip' ? {zip: zipName} : route === 'folder' ? {folder} : null,
-                              total: file.size, working: `Reading ${file.name}…`});
+  const run = new Run(route, {total: file.size, working: `Reading ${file.name}…`});
   let count = 0;
-  run.send({file, route, zipName, rate: rate()}, (data) => {
+  run.send({file, route, folder, zipName, rate: rate()}, (data) => {
     if (data.lines) appendLines(data.lines);
     if (data.track && data.track.bytes > 0) {
       ++count;
@@ -315,10 +308,9 @@ function saveWav(route, folder, which = tracks.filter((track) => track.playable)
   const file = archive;
   const name = route === 'file' ? which[0].name.replace(/\.adpcm$/, '.wav') : `${baseName(file)}-wav.zip`;
   const total = which.reduce((sum, track) => sum + wavBytes(track), 0);
-  const run = new Run(route, {read: true, write: route === 'zip' ? {zip: name} : route === 'folder' ? {folder} : {single: true},
-                              total, working: `Rendering ${which.length === 1 ? name : `${which.length} WAV files`}, ${size(total)}…`});
+  const run = new Run(route, {total, working: `Rendering ${which.length === 1 ? name : `${which.length} WAV files`}, ${size(total)}…`});
   let count = 0;
-  run.send({wav: true, file, tracks: which, route, zipName: name, rate: rate()}, (data) => {
+  run.send({wav: true, file, tracks: which, route, folder, zipName: name, rate: rate()}, (data) => {
     if (data.progress !== undefined) run.progress(data.progress);
     if (data.wav) ++count;
     if (data.failed) run.fail(data.failed);

@@ -41,23 +41,32 @@ class TrackSound {
     }
   }
 
-  // Ranges [from, to) of the module's output, in the order a player takes the frames.
+  // Ranges {from, to, cached} of the module's output, or, with cached, of the loop's cache, in
+  // the order a player takes the frames. A loop that fits the cache is read from the archive
+  // once, whatever its length; a longer one is read again for each pass, which its length pays for.
   async *frames() {
-    let resume = null;
+    const m = this.m, loopBytes = this.endBytes - this.startBytes;
+    let resume = null, caching = this.track.loops && loopBytes <= m._page_loop_cache_size();
     for await (const {pair, offset, length} of this.pairs(this.track.pair, 0)) {
       if (!resume && offset + length > this.startBytes) resume = {pair, offset};
       const to = Math.min(offset + length, this.endBytes);
-      if (to > offset) yield [0, to - offset];
+      const from = Math.max(offset, this.startBytes);
+      if (caching && to > from) caching = m._page_cache_loop(from - offset, to - from) === 1;
+      if (to > offset) yield {from: 0, to: to - offset, cached: false};
       if (offset + length >= this.endBytes) break;
     }
-    for (let more = this.track.loops && resume; more;) {
+    if (!this.track.loops || !resume) return;
+    if (caching) {
+      for (;;) yield {from: 0, to: loopBytes, cached: true};
+    }
+    for (let more = true; more;) {
       more = false;  // a loop that gives no frames would never end
       for await (const {offset, length} of this.pairs(resume.pair, resume.offset)) {
         const from = Math.max(offset, this.startBytes);
         const to = Math.min(offset + length, this.endBytes);
         if (to > from) {
           more = true;
-          yield [from - offset, to - offset];
+          yield {from: from - offset, to: to - offset, cached: false};
         }
         if (offset + length >= this.endBytes) break;
       }
@@ -65,18 +74,24 @@ class TrackSound {
   }
 
   // The decoded samples, interleaved, a slice at a time: {pcm, at}, where pcm is valid until the
-  // next, and `at` counts the samples of each channel played before it.
+  // next, and `at` counts the samples of each channel played before it. A slice is whole, as
+  // many loops of a short loop as fill it, but the last.
   async *slices() {
-    const m = this.m, most = m._page_decode_frames() * this.frameBytes;
-    let at = 0;
-    for await (const [from, to] of this.frames()) {
-      for (let x = from; x < to; x += most) {
-        const count = m._page_decode(x, Math.min(most, to - x) / this.frameBytes);
-        if (!count) continue;
-        yield {pcm: m.HEAP16.subarray(m._page_pcm() / 2, m._page_pcm() / 2 + 2 * count), at};
-        at += count;
+    const m = this.m, kSamplesPerFrame = 28, room = m._page_decode_frames() / 2 * kSamplesPerFrame;
+    const pcm = (count) => m.HEAP16.subarray(m._page_pcm() / 2, m._page_pcm() / 2 + 2 * count);
+    let at = 0, filled = 0;
+    for await (const {from, to, cached} of this.frames()) {
+      for (let x = from; x < to;) {
+        const frames = Math.min((room - filled) / kSamplesPerFrame * 2, (to - x) / this.frameBytes);
+        filled += m._page_decode(x, frames, filled, cached ? 1 : 0);
+        x += frames * this.frameBytes;
+        if (filled < room) continue;
+        yield {pcm: pcm(filled), at};
+        at += filled;
+        filled = 0;
       }
     }
+    if (filled) yield {pcm: pcm(filled), at};
   }
 
   // Where sample `at` of the play stands in the track.
@@ -128,16 +143,15 @@ async function renderWavs({file, tracks, rate}, output, chunks) {
     const name = track.name.replace(/\.adpcm$/, '.wav');
     const header = m._page_wav_header(rate);
     if (!header) throw new Failure(`Can't write file ${name}: it is too long for a WAV file`);
-    output.post({begin: name});
+    await output.begin(name);
     await wrote(m.HEAPU8.subarray(header, header + m._page_wav_header_size()));
     for await (const {pcm, at} of sound.slices()) {
       const count = Math.min(pcm.length / 2, sound.samples - at);
       m._page_fade(count, at);
       await wrote(new Uint8Array(pcm.buffer, pcm.byteOffset, 4 * count));
-      output.check();
       if (at + count >= sound.samples) break;
     }
-    output.post({end: true});
+    await output.end();
     output.pass({wav: name});
   }
 }

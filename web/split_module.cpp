@@ -31,6 +31,7 @@
 #include "track_name.h"
 #include "track_sound.h"
 #include "track_writer.h"
+#include "zip_stream.h"
 
 namespace vorsplit {
 namespace {
@@ -52,6 +53,11 @@ constexpr std::size_t kEventRoom = 2 * kPairEvents;
 constexpr std::size_t kTextRoom = kEventRoom * kLineSize;
 // Frames decoded at a call: 57344 stereo samples, 1.3 s at 44100 Hz.
 constexpr std::size_t kDecodeFrames = 4096;
+// A loop's frames are kept after its first pass where they fit here, so that a loop of any
+// length costs what its samples cost, not a read of the archive a pass: 4 MB, 23 s of sound.
+constexpr std::size_t kLoopCacheSize = 4 << 20;
+// Room for the zip's central directory, written a piece at a time.
+constexpr std::size_t kZipPieceRoom = 64 << 10;
 
 struct Page {
   alignas(0x1000) unsigned char input[kChunkPairs * kBlockPairSize];
@@ -60,10 +66,14 @@ struct Page {
   double events[kEventRoom * kEventSize];
   char text[kTextRoom];
   std::int16_t pcm[2 * TrackDecoder::samples_for(kDecodeFrames)];
-  std::size_t output_fill = 0, event_count = 0, text_fill = 0;
+  alignas(16) unsigned char loop_cache[kLoopCacheSize];
+  unsigned char zip_piece[kZipPieceRoom];
+  std::size_t output_fill = 0, event_count = 0, text_fill = 0, loop_cache_fill = 0;
   std::uint64_t pair_offset = 0;
 };
 Page page;
+ZipStream zip;
+char zip_name[kZipNameSize];
 
 // Puts text into the text room and returns where.
 std::size_t put_text(const char* text, std::size_t length) {
@@ -263,6 +273,7 @@ EMSCRIPTEN_KEEPALIVE double page_sound_start(double track_bytes, double samples,
                                              int loops, double start, double end,
                                              std::uint32_t sample_rate) {
   decoder = TrackDecoder();
+  page.loop_cache_fill = 0;
   TrackLoop loop;
   loop.track_bytes = static_cast<std::uint64_t>(track_bytes);
   loop.samples = static_cast<std::uint64_t>(samples);
@@ -284,11 +295,25 @@ EMSCRIPTEN_KEEPALIVE double page_sound_loop_to() {
   return static_cast<double>(render.loop_to_byte);
 }
 
-// Decodes count frames (at most page_decode_frames()) of the output from byte `from` into
-// page_pcm(); returns the stereo samples written.
-EMSCRIPTEN_KEEPALIVE std::size_t page_decode(std::size_t from, std::size_t count) {
-  return decoder.decode(reinterpret_cast<unsigned char*>(page.output) + from, count, page.pcm);
+// Decodes count frames of the output from byte `from` (or, with cached, of the loop's cache)
+// into page_pcm(), from its stereo sample `into`; returns the stereo samples written. The frames
+// give at most page_decode_frames() frames' samples from `into` on.
+EMSCRIPTEN_KEEPALIVE std::size_t page_decode(std::size_t from, std::size_t count, std::size_t into,
+                                             int cached) {
+  const unsigned char* const frames =
+      cached ? page.loop_cache + from : reinterpret_cast<unsigned char*>(page.output) + from;
+  return decoder.decode(frames, count, page.pcm + 2 * into);
 }
+
+// Keeps bytes [from, from + count) of the output at the end of the loop's cache, where they
+// fit; returns whether they did.
+EMSCRIPTEN_KEEPALIVE int page_cache_loop(std::size_t from, std::size_t count) {
+  if (count > kLoopCacheSize - page.loop_cache_fill) return 0;
+  std::memcpy(page.loop_cache + page.loop_cache_fill, page.output + from, count);
+  page.loop_cache_fill += count;
+  return 1;
+}
+EMSCRIPTEN_KEEPALIVE std::size_t page_loop_cache_size() { return kLoopCacheSize; }
 EMSCRIPTEN_KEEPALIVE std::size_t page_decode_frames() { return kDecodeFrames; }
 EMSCRIPTEN_KEEPALIVE std::int16_t* page_pcm() { return page.pcm; }
 
@@ -304,6 +329,29 @@ EMSCRIPTEN_KEEPALIVE const unsigned char* page_wav_header(std::uint32_t sample_r
   return wav_header;
 }
 EMSCRIPTEN_KEEPALIVE std::size_t page_wav_header_size() { return kWavHeaderSize; }
+
+// The zip that the split or the WAV files go into: its pieces are written into page_zip_piece(),
+// the files' bytes are the caller's to write between them. Dated by the page's clock (MS-DOS time
+// and date fields).
+EMSCRIPTEN_KEEPALIVE void page_zip_start(std::uint32_t dos_time, std::uint32_t dos_date) {
+  zip_start(zip, static_cast<std::uint16_t>(dos_time), static_cast<std::uint16_t>(dos_date));
+}
+EMSCRIPTEN_KEEPALIVE unsigned char* page_zip_piece() { return page.zip_piece; }
+// A file of the zip begins: its header's size, or 0 where the zip holds no more files.
+EMSCRIPTEN_KEEPALIVE std::size_t page_zip_begin(const char* name) {
+  return zip_begin(zip, name, page.zip_piece);
+}
+EMSCRIPTEN_KEEPALIVE void page_zip_data(const unsigned char* bytes, std::size_t count) {
+  zip_data(zip, bytes, count);
+}
+EMSCRIPTEN_KEEPALIVE std::size_t page_zip_end() { return zip_end(zip, page.zip_piece); }
+// The next piece of the directory and the end records; 0 once the zip is whole.
+EMSCRIPTEN_KEEPALIVE std::size_t page_zip_finish() {
+  return zip_finish(zip, page.zip_piece, kZipPieceRoom);
+}
+// Room for a file's name and its end, for page_zip_begin.
+EMSCRIPTEN_KEEPALIVE char* page_zip_name() { return zip_name; }
+EMSCRIPTEN_KEEPALIVE std::size_t page_zip_name_size() { return kZipNameSize; }
 
 // 0: .adpcm.txth at sample_rate, 1: 44100Hz.genh, 2: 48000Hz.genh; its size is
 // page_player_file_size().

@@ -1,11 +1,12 @@
-// The split, in the page's splitting worker. The page sends one message, {file, route, zipName,
-// rate} (or {wav: true, tracks, ...} for WAV files, or {play, port}: see sound.js). Beside this
-// worker the page starts what reads the archive (reader_worker.js) and the worker that writes
-// the files (output_worker.js): peers, which this one reaches through the page. The worker reads the archive a chunk of block pairs at a time, has the module walk them,
-// and does what the module's events say: lines for the log, track and loop files for the route
-// ('look' keeps nothing, 'zip' makes a zip, 'folder' writes into a folder, 'file' makes one file
-// as a Blob). It answers with {lines}, {track}, {progress} messages as it goes, then one {done}
-// or {failed}.
+// The split, in the page's splitting worker. The page sends one message, {file, route, folder,
+// zipName, rate} (or {wav: true, tracks, ...} for WAV files, or {play, port}: see sound.js). Beside
+// this worker the page starts what reads the archive (reader_worker.js), a peer, which this one
+// reaches through the page. The worker has the reader read the archive a chunk of block pairs at
+// a time, has the module walk them, and does what the module's events say: lines for the log,
+// track and loop files for the route ('look' keeps nothing, 'folder' writes into a folder, 'zip'
+// makes a zip, 'file' makes one file), written straight from the module's memory. It answers with
+// {lines}, {track}, {progress} messages as it goes, each once the files before it are written,
+// then one {done} or {failed}.
 'use strict';
 
 // What ends a run, as the tools' "Can't ..." line.
@@ -21,71 +22,189 @@ class Peer {
   }
   postMessage(message, transfer = []) { postMessage({to: this.name, message, transfer}, transfer); }
 }
-const peers = {reader: new Peer('reader'), writer: new Peer('writer')};
+const peers = {reader: new Peer('reader')};
 
 const kLine = 1, kLoopLine = 2, kTrackBegin = 3, kTrackEnd = 4, kLoopFile = 5;
 const kEventSize = 7;
 
-// Where the split's files go. The page's lines and rows go the same way, so that none is shown
-// before the files that come before it are written, and none after a failure. For a look,
-// nothing is kept and the lines go straight to the page; otherwise the writer writes the files
-// into a folder or a zip while the split goes on, and the track bytes go there in buffers that
-// come back once they are written.
-class Output {
-  constructor(route, writer, size) {
-    this.keeps = route !== 'look';
-    this.failed = null;
-    this.finished = new Promise((resolve, reject) => {
-      this.resolve = resolve;
-      this.reject = reject;
-    });
-    this.finished.catch(() => {});
-    if (!this.keeps) return;
-    this.free = [0, 1, 2].map(() => new ArrayBuffer(size));
-    this.writer = writer;
-    this.writer.onmessage = ({data}) => {
-      if (data.free) this.free.push(data.free);
-      if (data.pass) postMessage(data.pass);
-      if ('finished' in data) this.resolve(data.finished);
-      if (data.failed) {
-        this.failed = new Failure(data.failed);
-        this.reject(this.failed);
-      }
-      this.wake?.();
+// A file of a folder, opened for writing from its start, created or emptied: its write(bytes) and
+// close(). An origin-private folder has files that a worker writes straight to disk, from the
+// module's memory, in the writes the split makes (up to 4 MB); elsewhere, as in a folder the user
+// picked, the browser writes through a stream.
+async function openFile(folder, name) {
+  let handle;
+  try {
+    handle = await folder.getFileHandle(name, {create: true});
+  } catch {
+    throw new Failure(`Can't open file ${name}`);
+  }
+  const failed = () => new Failure(`Can't write file ${name}`);
+  let access = null;
+  try {
+    access = await handle.createSyncAccessHandle();
+  } catch {}
+  if (access) {
+    let at = 0;
+    try {
+      access.truncate(0);
+    } catch {
+      access.close();
+      throw new Failure(`Can't open file ${name}`);
+    }
+    return {
+      handle,
+      write: async (bytes) => {
+        let written;
+        try {
+          written = access.write(bytes, {at});
+        } catch {
+          throw failed();
+        }
+        if (written !== bytes.byteLength) throw failed();
+        at += written;
+      },
+      close: async () => {
+        try {
+          access.flush();
+        } catch {
+          throw failed();
+        } finally {
+          access.close();
+        }
+      },
     };
   }
-  pass(message) {
-    if (this.keeps) this.writer.postMessage({pass: message});
-    else postMessage(message);
+  let writable;
+  try {
+    writable = await handle.createWritable();
+  } catch {
+    throw new Failure(`Can't open file ${name}`);
   }
-  post(message) {
-    if (this.keeps) this.writer.postMessage(message);
+  return {
+    handle,
+    write: (bytes) => writable.write(bytes).catch(() => { throw failed(); }),
+    close: () => writable.close().catch(() => { throw failed(); }),
+  };
+}
+
+// Where a zip, or one file, is made before the page downloads it: a file of the origin-private
+// folder where the page may have one, else Blobs, which the browser keeps out of the page's
+// memory. Either way the page gets a Blob.
+async function spool(name) {
+  try {
+    const root = await navigator.storage.getDirectory();
+    // One at a time: the one before has been downloaded by now.
+    await root.removeEntry('zips', {recursive: true}).catch(() => {});
+    const open = await openFile(await root.getDirectoryHandle('zips', {create: true}), name);
+    return {write: open.write, close: async () => (await open.close(), open.handle.getFile())};
+  } catch {
+    const blobs = [];
+    let pending = [], size = 0;
+    const toBlob = () => {
+      blobs.push(new Blob(pending));
+      pending = [];
+      size = 0;
+    };
+    return {
+      write: async (bytes) => {
+        pending.push(bytes.slice());
+        size += bytes.byteLength;
+        if (size >= 16 << 20) toBlob();
+      },
+      close: async () => (toBlob(), new Blob(blobs, {type: 'application/zip'})),
+    };
   }
-  // Hands a copy of bytes to the writer, once it has a buffer free.
-  async write(bytes) {
-    if (!this.keeps || !bytes.byteLength) return;
-    while (!this.free.length) {
-      await Promise.race([new Promise((resolve) => { this.wake = resolve; }), this.finished]);
+}
+
+// Where a run's files go: nowhere ('look'), into a folder, into a zip, or as one file. Each takes
+// a file's beginning, its bytes in order, its end; a small file whole; the page's messages, each
+// once what comes before it is written; and the end of the run, or its failure.
+class Output {
+  static async open(route, {folder, zipName}) {
+    const output = new Output(route);
+    if (route === 'folder') output.folder = folder;
+    if (route === 'zip' || route === 'file') {
+      output.spool = await spool(zipName).catch(() => null);
+      if (!output.spool) throw new Failure(`Can't open file ${zipName}`);
+      output.zipName = zipName;
     }
-    const buffer = this.free.pop();
-    new Uint8Array(buffer).set(bytes);
-    this.writer.postMessage({data: buffer, length: bytes.byteLength}, [buffer]);
+    if (route === 'zip') {
+      const now = new Date();
+      module._page_zip_start(now.getHours() << 11 | now.getMinutes() << 5 | now.getSeconds() >> 1,
+                             (now.getFullYear() - 1980) << 9 | (now.getMonth() + 1) << 5 |
+                                 now.getDate());
+    }
+    return output;
   }
-  // Throws the writer's failure, if it has met one: the split stops there.
-  check() {
-    if (this.failed) throw this.failed;
+  constructor(route) {
+    this.route = route;
+    this.open = null;
+  }
+  pass(message) { postMessage(message); }
+  // The zip's own pieces, from the module's memory.
+  async zipPiece(length) {
+    if (length) await this.spoolWrite(module.HEAPU8.subarray(module._page_zip_piece(),
+                                                             module._page_zip_piece() + length));
+  }
+  async spoolWrite(bytes) {
+    try {
+      await this.spool.write(bytes);
+    } catch {
+      throw new Failure(`Can't write file ${this.zipName}`);
+    }
+  }
+  async begin(name) {
+    if (this.route === 'folder') {
+      this.open = await openFile(this.folder, name);
+    } else if (this.route === 'zip') {
+      const m = module, room = m._page_zip_name_size() - 1;
+      const {written} = new TextEncoder().encodeInto(
+          name, m.HEAPU8.subarray(m._page_zip_name(), m._page_zip_name() + room));
+      m.HEAPU8[m._page_zip_name() + written] = 0;
+      const length = m._page_zip_begin(m._page_zip_name());
+      if (!length) throw new Failure(`Can't write file ${this.zipName}: it holds the most files a zip can`);
+      await this.zipPiece(length);
+    }
+  }
+  // bytes lie in the module's memory.
+  async write(bytes) {
+    if (!bytes.byteLength) return;
+    if (this.route === 'folder') return this.open.write(bytes);
+    if (this.route === 'zip') module._page_zip_data(bytes.byteOffset, bytes.byteLength);
+    if (this.route !== 'look') await this.spoolWrite(bytes);
+  }
+  async end() {
+    if (this.route === 'folder') {
+      const open = this.open;
+      this.open = null;
+      await open.close();
+    } else if (this.route === 'zip') {
+      await this.zipPiece(module._page_zip_end());
+    }
+  }
+  // A small file whole: its bytes are copied into the module's memory to be written from there.
+  async file(name, bytes) {
+    if (this.route === 'look') return;
+    await this.begin(name);
+    const at = module._page_zip_piece();
+    module.HEAPU8.set(bytes, at);
+    await this.write(module.HEAPU8.subarray(at, at + bytes.byteLength));
+    await this.end();
   }
   async finish() {
-    if (!this.keeps) return null;
-    this.writer.postMessage({finish: true});
-    return this.finished;
+    if (this.route === 'zip') {
+      for (let length; (length = module._page_zip_finish());) await this.zipPiece(length);
+    }
+    if (!this.spool) return null;
+    try {
+      return await this.spool.close();
+    } catch {
+      throw new Failure(`Can't write file ${this.zipName}`);
+    }
   }
-  // After the split's own failure: the writer closes what it writes and says line last.
-  async abandon(line) {
-    if (!this.keeps) return postMessage({failed: line});
-    this.writer.postMessage({abandon: line});
-    await this.finished.catch(() => {});
-    postMessage({failed: this.failed?.message ?? line});
+  // After a failure: the file being written keeps what it has.
+  async abandon() {
+    await this.open?.close().catch(() => {});
   }
 }
 
@@ -96,14 +215,15 @@ onmessage = async ({data}) => {
   if (data.from) return peers[data.from].onmessage?.({data: data.message});
   await ready;
   if (data.play) return play(data.play, data.port, peers.reader);
-  const output = new Output(data.route, peers.writer, module._page_output_size());
+  let output = null;
   try {
+    output = await Output.open(data.route, data);
     if (data.wav) await renderWavs(data, output, new Chunks(peers.reader));
     else await split(data.file, data.rate, output, peers.reader);
     postMessage({done: {zip: await output.finish()}});
   } catch (error) {
-    if (error === output.failed) postMessage({failed: error.message});
-    else await output.abandon(error instanceof Failure ? error.message : `Can't go on: ${error}`);
+    await output?.abandon();
+    postMessage({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
   }
 };
 
@@ -149,7 +269,7 @@ class Chunks {
 async function split(file, rate, output, reader) {
   const m = module;
   for (const [which, name] of [[0, '.adpcm.txth'], [1, '44100Hz.genh'], [2, '48000Hz.genh']]) {
-    output.post({file: name, bytes: playerFile(which, rate)});
+    await output.file(name, playerFile(which, rate));
   }
   const pairSize = m._page_pair_size(), chunkPairs = m._page_chunk_pairs();
   const pairs = Math.floor(file.size / pairSize);
@@ -177,19 +297,18 @@ async function split(file, rate, output, reader) {
       } else if (kind === kTrackBegin) {
         passLines();
         track = {name: text(a, b), bytes: 0, pair: c};
-        output.post({begin: track.name});
+        await output.begin(track.name);
       } else if (kind === kTrackEnd) {
         passLines();
         await output.write(bytes(from, a));
         track.bytes += a - from;
         from = a;
-        output.post({end: true});
+        await output.end();
         output.pass({track: {name: track.name, pair: track.pair, bytes: track.bytes, samples: b,
                              playable: c === 1, loops: d === 1, start: f, end: g}});
         track = null;
       } else if (kind === kLoopFile) {
-        output.post({file: text(a, b), bytes: m.HEAPU8.slice(m._page_text() + c,
-                                                             m._page_text() + c + d)});
+        await output.file(text(a, b), m.HEAPU8.slice(m._page_text() + c, m._page_text() + c + d));
       }
     }
     passLines();
@@ -205,7 +324,6 @@ async function split(file, rate, output, reader) {
   chunks.start(file, 0, pairs * pairSize, chunkPairs * pairSize);
   for (let pair = 0; pair < pairs;) {
     const bytes = await chunks.next();
-    output.check();
     const count = bytes.length / pairSize;
     m.HEAPU8.set(bytes, m._page_input());
     chunks.handBack(bytes);

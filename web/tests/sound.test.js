@@ -62,10 +62,11 @@ function played(folder, name, samples) {
 // frames, which clip, on every filter and shifts 1 to 12, now and then with a flag that players
 // read by its low bits as an end of stream, and so silence, though the track goes on, ending on
 // an end of stream in channel 1; and a pair of the next track, which the archive's end cuts, so
-// that it plays once.
+// that it plays once. And tracks with loops of a few frames, which play them thousands of times.
 function archives() {
   const made = path.join(sandbox.root, 'made.bin'), short = path.join(sandbox.root, 'short.bin');
-  if (fs.existsSync(short)) return {made, short};
+  const loops = path.join(sandbox.root, 'loops.bin');
+  if (fs.existsSync(loops)) return {made, short, loops};
   assert.equal(spawnSync(env('VORSPLIT_MAKE_ARCHIVE'), [made, '80']).status, 0);
   const bytes = fs.readFileSync(made);
   const pair = (p) => Buffer.from(bytes.subarray(p * kPair, (p + 1) * kPair));
@@ -79,7 +80,15 @@ function archives() {
   }
   loud[kPair - kFrame + 1] = 0x07;
   fs.writeFileSync(short, Buffer.concat([pair(0), pair(78), shifted, pair(78), loud, pair(79)]));
-  return {made, short};
+  // Loops of 1, 2, 5 and 100 frames of channel 0, a track each, in pairs of the first track's
+  // body: the loop starts at frame 100 and ends that many frames on.
+  fs.writeFileSync(loops, Buffer.concat([1, 2, 5, 100].map((frames) => {
+    const body = pair(1);
+    body[100 * kFrame + 1] = 0x06;
+    body[(100 + frames) * kFrame + 1] = 0x03;
+    return body;
+  })));
+  return {made, short, loops};
 }
 
 // Every playable track's WAV file from the page's zip: its first pass is FFmpeg's decoding of
@@ -93,8 +102,8 @@ function wavTest(engine, browser) {
     const page = await browser().open();
     // make_archive's archive, long tracks read in many chunks, in one engine: the module that
     // decodes is the same in every engine, and the short archive takes each engine's own routes.
-    const {made, short} = archives();
-    for (const archivePath of engine.name === 'chromium' ? [short, made] : [short]) {
+    const {made, short, loops} = archives();
+    for (const archivePath of engine.name === 'chromium' ? [short, loops, made] : [short, loops]) {
       const native = sandbox.native(archivePath);
       const tracks = Object.keys(native.files).filter((name) => name.endsWith('.txtp'));
       assert.equal(await choose(page, archivePath), 'done');
