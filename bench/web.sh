@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Times the page splitting a page-cached 1 GiB make_archive archive in headless Chromium, into a
-# zip and into the browser's origin-private folder, against two baselines run alternately with it:
-# the same browser reading the same File the fastest way found (the page's floor), and vorsplit
-# followed by vorloop. Then measures the tab's memory in the folder route on a 64 MB and on the
-# 1 GiB archive, and while the page plays a track of 64 MB for a minute. Needs what the page's
-# tests need: Debian's emscripten, chromium and Node.js.
+# Times the page in the engines found (Chromium, Firefox, WebKit), on page-cached make_archive
+# archives, against baselines run alternately with it: the same browser reading the same File the
+# fastest way it has (the page's floor), vorsplit followed by vorloop, and vgmstream's command line
+# rendering the tools' loop files (found on the PATH or as VGMSTREAM_CLI; said where missing).
+# It times the look (a split that keeps nothing), the origin-private folder, the zip until the
+# download is saved, createWritable's writes, and the WAV zip of a 300-pair archive and of one of
+# short loops; then the tab's memory. Needs what the page's tests need. RUNS=5, ENGINES=chromium,
+# firefox,webkit by default.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --workflow --preset release >/dev/null
@@ -14,11 +16,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 build/release/make_archive "$work/big.bin" 2622 >/dev/null     # 1 GiB
 build/release/make_archive "$work/small.bin" 160 >/dev/null    # 64 MB
+build/release/make_archive "$work/wav.bin" 300 >/dev/null      # 120 MB, 598 MB of WAV files
 mkdir "$work/tool"
-cp build/release/vorsplit build/release/vorloop "$work/tool/"
-cat "$work/big.bin" "$work/small.bin" >/dev/null   # into the page cache
+cp build/release/vorsplit build/release/vorloop build/release/.adpcm.txth build/release/*.genh \
+  "$work/tool/"
+cat "$work"/*.bin >/dev/null   # into the page cache
 
-# The browser driver, as the page's tests have it.
+# The browser drivers, as the page's tests have them.
 mkdir "$work/drivers"
 cp web/package.json web/package-lock.json "$work/drivers/"
 (cd "$work/drivers" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)

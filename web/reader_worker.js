@@ -22,7 +22,8 @@ function serveFile(port) {
   let generation = 0;
   const free = [];
 
-  // Fills buffer with the next chunk; null where a new start came meanwhile.
+  // Fills buffer with the next chunk; null where a new start came meanwhile, the buffer kept
+  // for the start (or, lost to a stream cancelled under it, made anew).
   async function read(buffer) {
     const mine = generation, length = Math.min(chunk, end - at);
     if (!reader) {
@@ -42,16 +43,20 @@ function serveFile(port) {
     while (filled < length) {
       if (byob || !pending) {
         let result;
+        const stale = () => {
+          free.push(buffer.byteLength ? buffer : new ArrayBuffer(chunk));
+          return null;
+        };
         try {
           result = await own.read(byob ? new Uint8Array(buffer, filled, length - filled) : undefined);
         } catch {
-          if (mine !== generation) return null;
+          if (mine !== generation) return stale();
           throw unreadable;
         }
-        if (mine !== generation) return null;
+        if (byob && result.value) buffer = result.value.buffer;
+        if (mine !== generation) return stale();
         const {done, value} = result;
         if (byob) {
-          buffer = value?.buffer ?? buffer;
           if (done) break;
           filled += value.byteLength;
           continue;
@@ -93,7 +98,6 @@ function serveFile(port) {
       at = from;
       reader?.cancel().catch(() => {});
       reader = null;
-      free.length = 0;
       ++generation;
     }
     free.push(...(data.buffers ?? [data.buffer]));

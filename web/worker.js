@@ -63,15 +63,8 @@ async function openFile(folder, name) {
         if (written !== bytes.byteLength) throw failed();
         at += written;
       },
-      close: async () => {
-        try {
-          access.flush();
-        } catch {
-          throw failed();
-        } finally {
-          access.close();
-        }
-      },
+      // Closed as the tools close a file, with no flush to the disk, which the system does.
+      close: async () => access.close(),
     };
   }
   let writable;
@@ -239,21 +232,27 @@ function playerFile(which, rate) {
 }
 
 // Bytes of the archive, as the reader reads them ahead, a chunk at a time: each start asks for
-// another range, and what the reader had read of the one before is dropped.
+// another range, and what the reader had read of the one before is dropped, its buffer handed
+// back. Two buffers go to the reader with the first start, and serve every start after it.
 class Chunks {
   constructor(reader) {
     this.arrived = [];
     this.id = 0;
+    this.chunk = 0;
     this.reader = reader;
     this.reader.onmessage = ({data}) => {
-      if (data.id !== this.id) return;
+      if (data.id !== this.id) {
+        if (data.buffer) this.handBack(new Uint8Array(data.buffer));
+        return;
+      }
       this.arrived.push(data);
       this.wake?.();
     };
   }
   start(file, from, to, chunk) {
-    this.arrived = [];
-    const buffers = [new ArrayBuffer(chunk), new ArrayBuffer(chunk)];
+    for (const data of this.arrived.splice(0)) if (data.buffer) this.handBack(new Uint8Array(data.buffer));
+    const buffers = chunk === this.chunk ? [] : [new ArrayBuffer(chunk), new ArrayBuffer(chunk)];
+    this.chunk = chunk;
     this.reader.postMessage({start: {id: ++this.id, file, from, to, chunk}, buffers}, buffers);
   }
   // The next chunk's bytes, valid until they are handed back.
