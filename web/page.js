@@ -265,6 +265,8 @@ function split(route, folder) {
     if (data.track && data.track.bytes > 0) {
       ++count;
       if (looking) {
+        // A track ends before the next begins: its sound reads no further.
+        if (tracks.length) tracks.at(-1).until = data.track.pair;
         tracks.push(data.track);
         addRow(data.track);
       }

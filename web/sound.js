@@ -23,7 +23,7 @@ class TrackSound {
   // {pair, offset, length} for each pair, the frames in the module's output until the next.
   async *pairs(pair, offset) {
     const m = this.m, pairSize = m._page_pair_size(), chunkPairs = m._page_chunk_pairs();
-    const lastPair = Math.floor(this.file.size / pairSize);
+    const lastPair = Math.min(Math.floor(this.file.size / pairSize), this.track.until ?? Infinity);
     this.chunks.start(this.file, pair * pairSize, lastPair * pairSize, chunkPairs * pairSize);
     while (pair < lastPair) {
       const bytes = await this.chunks.next();
