@@ -157,6 +157,25 @@ async function playInPage([index, seconds]) {
   return (performance.now() - start) / 1000;
 }
 
+// Seeks in a play of tracks[0] as the player plays it (two loops, ten seconds of fade), to
+// `fractions` of its length, once a scan has found where a play may start: the milliseconds the
+// scan took, and from each seek until the worklet holds what plays from there.
+async function seeksInPage(fractions) {
+  const context = new OfflineAudioContext(2, 44100, 44100), track = tracks[0];
+  const sound = await startPlaylist(context, [track], {loops: 2, fade: 10}, 2);
+  await sound.ready;
+  let start = performance.now();
+  await sound.scan(0);
+  const scanned = performance.now() - start, times = [];
+  for (const fraction of fractions) {
+    start = performance.now();
+    await sound.seek(0, Math.floor(fraction * wavSamples(track, {loops: 2, fade: 10})));
+    times.push(performance.now() - start);
+  }
+  sound.stop();
+  return {scanned, times};
+}
+
 // The resident memory, in KiB, of the processes that hold the tab's page and its workers (the
 // bench's browser is the only one running).
 function tabMemory(engine) {
@@ -304,6 +323,13 @@ async function bench(engine, server) {
     const small = fs.readFileSync(path.join(work, 'small.bin'));
     fs.writeFileSync(path.join(work, 'long.bin'), Buffer.concat(
         [pair(small, 0), ...Array(158).fill(pair(small, 1)), pair(small, 78)]));
+    await page.goto(url);
+    await choose('long.bin');
+    const fractions = [0.01, 0.3, 0.49, 0.51, 0.8, 0.99];
+    const seeks = await page.evaluate(seeksInPage, fractions);
+    console.log(`  seeking in that track's play (43:30): its two passes scanned in ` +
+                `${(seeks.scanned / 1000).toFixed(1)} s, then a seek to ${fractions.join(', ')} ` +
+                `of it sounds in ${seeks.times.map((ms) => ms.toFixed(0)).join(', ')} ms`);
     await page.goto(url);
     await sleep(1000);
     const row = 'tr[data-track=BGM_000]';

@@ -59,12 +59,14 @@ std::size_t TrackDecoder::decode(const unsigned char* frames, std::size_t count,
   return samples;
 }
 
-TrackRender plan_render(const TrackLoop& loop, std::uint32_t sample_rate) {
+TrackRender plan_render(const TrackLoop& loop, std::uint32_t sample_rate,
+                        const RenderSettings& settings) {
   TrackRender render;
   constexpr std::uint64_t kPairBytes = 2 * kFrameSize;
-  if (loop.loops) {
-    render.fade_from = loop.start + kRenderedLoops * (loop.end - loop.start);
-    render.samples = render.fade_from + kFadeSeconds * sample_rate;
+  if (loop.loops && !settings.marked) {
+    render.loops = true;
+    render.fade_from = loop.start + settings.loops * (loop.end - loop.start);
+    render.samples = render.fade_from + settings.fade_seconds * sample_rate;
     render.loop_from_byte = loop.start / kSamplesPerFrame * kPairBytes;
     render.loop_to_byte = loop.end / kSamplesPerFrame * kPairBytes;
   } else if (loop.playable) {
@@ -73,6 +75,9 @@ TrackRender plan_render(const TrackLoop& loop, std::uint32_t sample_rate) {
     render.samples = loop.track_bytes / kPairBytes * kSamplesPerFrame;
     render.fade_from = render.samples;
     render.loop_to_byte = loop.track_bytes / kPairBytes * kPairBytes;
+    render.marks_loop = loop.loops;
+    render.mark_start = loop.start;
+    render.mark_last = loop.end - 1;
   }
   return render;
 }
@@ -81,7 +86,12 @@ void fade(const TrackRender& render, std::int16_t* pcm, std::size_t count, std::
   const std::uint64_t length = render.samples - render.fade_from;
   for (std::size_t i = 0; i < count; ++i) {
     if (at + i < render.fade_from) continue;
-    const std::uint64_t left = render.samples - (at + i);
+    // Past the render's end, and in a fade of no length, nothing sounds.
+    const std::uint64_t left = at + i < render.samples ? render.samples - (at + i) : 0;
+    if (left == 0) {
+      pcm[2 * i] = pcm[2 * i + 1] = 0;
+      continue;
+    }
     for (int channel = 0; channel < 2; ++channel) {
       std::int16_t& sample = pcm[2 * i + channel];
       sample = static_cast<std::int16_t>(sample * static_cast<std::int64_t>(left) /
@@ -90,26 +100,39 @@ void fade(const TrackRender& render, std::int16_t* pcm, std::size_t count, std::
   }
 }
 
-void make_wav_header(unsigned char (&header)[kWavHeaderSize], std::uint32_t sample_rate,
-                     std::uint64_t samples) {
-  const std::uint32_t data = static_cast<std::uint32_t>(samples * kWavBytesPerSample);
-  const std::uint32_t fields[] = {
+std::size_t make_wav_header(unsigned char (&header)[kWavMostHeaderSize], std::uint32_t sample_rate,
+                            const TrackRender& render) {
+  const std::uint32_t data = static_cast<std::uint32_t>(render.samples * kWavBytesPerSample);
+  const std::uint32_t smpl = render.marks_loop ? kWavSmplSize : 0;
+  std::uint32_t fields[kWavMostHeaderSize / 4] = {
       0x46464952,  // "RIFF"
-      static_cast<std::uint32_t>(kWavHeaderSize - 8 + data),
+      static_cast<std::uint32_t>(kWavHeaderSize - 8 + smpl + data),
       0x45564157,  // "WAVE"
       0x20746d66,  // "fmt "
       16,
       1 | 2 << 16,  // PCM, two channels
       sample_rate,
       static_cast<std::uint32_t>(sample_rate * kWavBytesPerSample),
-      static_cast<std::uint32_t>(kWavBytesPerSample) | 16u << 16,  // bytes a sample, bits
-      0x61746164,                                                  // "data"
-      data};
-  static_assert(sizeof fields == kWavHeaderSize);
-  for (std::size_t f = 0; f < sizeof fields / sizeof fields[0]; ++f) {
+      static_cast<std::uint32_t>(kWavBytesPerSample) | 16u << 16};  // bytes a sample, bits
+  std::size_t count = 9;
+  if (render.marks_loop) {
+    // "smpl" and its size; manufacturer, product, sample period, MIDI note, pitch fraction, SMPTE
+    // format and offset, all 0; one loop, no sampler data; the loop: cue 0, forward (0), its
+    // first and last sample, no fraction, played for ever (0).
+    const auto start = static_cast<std::uint32_t>(render.mark_start);
+    const auto last = static_cast<std::uint32_t>(render.mark_last);
+    const std::uint32_t chunk[] = {0x6c706d73, 60, 0, 0, 0,     0,    0, 0, 0,
+                                   1,          0,  0, 0, start, last, 0, 0};
+    static_assert(sizeof chunk == kWavSmplSize);
+    for (const std::uint32_t field : chunk) fields[count++] = field;
+  }
+  fields[count++] = 0x61746164;  // "data"
+  fields[count++] = data;
+  for (std::size_t f = 0; f < count; ++f) {
     for (std::size_t i = 0; i < 4; ++i)
       header[4 * f + i] = static_cast<unsigned char>(fields[f] >> 8 * i);
   }
+  return 4 * count;
 }
 
 }  // namespace vorsplit

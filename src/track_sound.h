@@ -50,35 +50,52 @@ class TrackDecoder {
   bool has_waiting_ = false;
 };
 
-// How a player renders a track's loop file into one file, as vgmstream does by default: a
-// looping track plays its intro, the loop twice, then ten more seconds of the loop with a
-// linear fade to silence; any other track plays its frames once, two at a time.
+// How a player renders a track's loop file into one file, as vgmstream does: a looping track
+// plays its intro, the loop `loops` times, then `fade_seconds` more of the loop with a linear
+// fade to silence (vgmstream's default: twice, and ten seconds); any other track plays its frames
+// once, two at a time. Marked, every track plays its frames once, the loop marked in the file
+// instead (vgmstream's -L).
+struct RenderSettings {
+  std::uint64_t loops = 2;
+  std::uint64_t fade_seconds = 10;
+  bool marked = false;
+};
+
 struct TrackRender {
   std::uint64_t samples = 0;    // of each channel
   std::uint64_t fade_from = 0;  // the first sample of the fade; `samples` where there is none
   // The frames played, in bytes of the track file: up to loop_to_byte, then, for a looping
   // track, from loop_from_byte to loop_to_byte again and again.
   std::uint64_t loop_from_byte = 0, loop_to_byte = 0;
+  bool loops = false;
+  // Where the file marks the loop: its first sample and its last (marked renders of looping
+  // tracks only).
+  bool marks_loop = false;
+  std::uint64_t mark_start = 0, mark_last = 0;
 };
-inline constexpr std::uint64_t kRenderedLoops = 2;
-inline constexpr std::uint64_t kFadeSeconds = 10;
 
-TrackRender plan_render(const TrackLoop& loop, std::uint32_t sample_rate);
+TrackRender plan_render(const TrackLoop& loop, std::uint32_t sample_rate,
+                        const RenderSettings& settings = RenderSettings());
 
 // Fades count stereo samples of pcm, which stand at sample `at` of the render.
 void fade(const TrackRender& render, std::int16_t* pcm, std::size_t count, std::uint64_t at);
 
-// A WAV file's header for 16-bit stereo PCM, before samples * 4 bytes of it:
+// A WAV file's header for 16-bit stereo PCM, before samples * 4 bytes of it; with a loop marked,
+// a "smpl" chunk between, as vgmstream writes it:
 //
 //   0x00 "RIFF" size-8 "WAVE"   0x0c "fmt " 16  1 (PCM) 2 (channels) rate  rate*4  4  16
-//   0x24 "data" data size       0x2c the samples, little-endian, channel 0 first
+//   [0x24 "smpl" 60  0 0 0 0 0 0 0  1 (loop) 0   0 (cue) 0 (forward) start last 0 0 (for ever)]
+//   0x24 or 0x68 "data" data size, then the samples, little-endian, channel 0 first
 inline constexpr std::size_t kWavHeaderSize = 0x2c;
+inline constexpr std::size_t kWavSmplSize = 8 + 60;
+inline constexpr std::size_t kWavMostHeaderSize = kWavHeaderSize + kWavSmplSize;
 inline constexpr std::uint64_t kWavBytesPerSample = 4;
 // The sizes are 32-bit: a render longer than this has no WAV file.
 inline constexpr std::uint64_t kWavMostSamples =
-    (0xffffffffull - (kWavHeaderSize - 8)) / kWavBytesPerSample;
+    (0xffffffffull - (kWavMostHeaderSize - 8)) / kWavBytesPerSample;
 
-void make_wav_header(unsigned char (&header)[kWavHeaderSize], std::uint32_t sample_rate,
-                     std::uint64_t samples);
+// Writes the header of render's WAV file into header; returns its size.
+std::size_t make_wav_header(unsigned char (&header)[kWavMostHeaderSize], std::uint32_t sample_rate,
+                            const TrackRender& render);
 
 }  // namespace vorsplit

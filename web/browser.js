@@ -5,7 +5,7 @@
 // of a tab below, the same in every engine.
 'use strict';
 
-const {spawn} = require('node:child_process');
+const {spawn, spawnSync} = require('node:child_process');
 const fs = require('node:fs');
 const http = require('node:http');
 const net = require('node:net');
@@ -138,10 +138,19 @@ const kChromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-
 
 async function launchPuppeteer(engine, folder, executablePath, downloads) {
   const puppeteer = require('puppeteer-core');
-  const browser = await puppeteer.launch({
-    browser: engine === 'firefox' ? 'firefox' : 'chrome', executablePath, headless: true,
-    userDataDir: path.join(folder, 'profile'), args: engine === 'chromium' ? kChromiumArgs : [],
-  });
+  // Headless Firefox plays into a sound server or nowhere: one of its own, with no device.
+  const sound = engine === 'firefox' ? await startSoundServer(path.join(folder, 'sound')) : null;
+  let browser;
+  try {
+    browser = await puppeteer.launch({
+      browser: engine === 'firefox' ? 'firefox' : 'chrome', executablePath, headless: true,
+      userDataDir: path.join(folder, 'profile'), args: engine === 'chromium' ? kChromiumArgs : [],
+      env: {...process.env, ...(sound ? {PULSE_SERVER: sound.address} : {})},
+    });
+  } catch (error) {
+    await sound?.stop();
+    throw error;
+  }
   // Chromium's own context keeps its profile on disk, the origin-private folder with it.
   let context = browser.defaultBrowserContext();
   if (engine === 'chromium') {
@@ -154,9 +163,38 @@ async function launchPuppeteer(engine, folder, executablePath, downloads) {
   const driven = {
     downloads,
     async newTab() { return new PuppeteerTab(await context.newPage(), driven); },
-    close: () => browser.close(),
+    async close() {
+      await browser.close();
+      await sound?.stop();
+    },
   };
   return driven;
+}
+
+// A PulseAudio server in folder whose one output is a null sink, where Debian's pulseaudio is
+// installed: {address, stop}; null where it is not.
+async function startSoundServer(folder) {
+  if (spawnSync('pulseaudio', ['--version']).error) return null;
+  fs.mkdirSync(folder, {recursive: true, mode: 0o700});
+  const socket = path.join(folder, 'native');
+  const server = spawn('pulseaudio', ['-n', '--daemonize=no', '--exit-idle-time=-1',
+                                      '--use-pid-file=no', '--load=module-null-sink',
+                                      `--load=module-native-protocol-unix socket=${socket}`],
+                       {env: {...process.env, HOME: folder, XDG_RUNTIME_DIR: folder,
+                              XDG_CONFIG_HOME: folder}, stdio: 'ignore'});
+  const stop = () => new Promise((resolve) => {
+    if (server.exitCode !== null || server.signalCode !== null) return resolve();
+    server.once('exit', resolve);
+    server.kill();
+  });
+  for (let tries = 0; !fs.existsSync(socket); ++tries) {
+    if (tries > 200 || server.exitCode !== null) {
+      await stop();
+      return null;
+    }
+    await sleep(50);
+  }
+  return {address: `unix:${socket}`, stop};
 }
 
 // WebKit's tab: the one window of a WebDriver session. Functions run in the page as scripts
@@ -194,7 +232,8 @@ class WebDriverTab extends Tab {
   }
   async press(key) {
     const {Key} = require('selenium-webdriver');
-    const keys = {Enter: Key.ENTER, Space: ' ', Tab: Key.TAB, Escape: Key.ESCAPE};
+    const keys = {Enter: Key.ENTER, Space: ' ', Tab: Key.TAB, Escape: Key.ESCAPE,
+                  ArrowLeft: Key.ARROW_LEFT, ArrowRight: Key.ARROW_RIGHT};
     await this.driver.actions().sendKeys(keys[key] ?? key).perform();
   }
   // The page's viewport made width × height: the window is that much larger than its viewport.

@@ -33,13 +33,17 @@ function setState(state, text) {
   cancelButton.hidden = !current;
   // While a run goes on, nothing else starts one, which would end it.
   for (const control of [byId('choose'), input, rateChoice, ...document.querySelectorAll(
-           '#save button, button.wav')]) {
-    control.disabled = busy || (control.matches('button.wav') && !control.dataset.playable) ||
+           '#save button, button.wav, button.wav-loop')]) {
+    control.disabled = busy || (control.matches('button.wav, button.wav-loop') &&
+                                !control.dataset.playable) ||
                        (control.closest('#save') && !archive);
   }
   if (!tracks.some((track) => track.playable)) {
-    byId('save-wav-zip').disabled = byId('save-wav-folder').disabled = true;
+    for (const id of ['save-wav-zip', 'save-wav-folder', 'save-wav-loop-zip']) {
+      byId(id).disabled = true;
+    }
   }
+  byId('play-all').disabled = busy && !tracks.length || !tracks.some((track) => track.playable);
 }
 
 function appendLines(lines) {
@@ -67,13 +71,15 @@ function time(samples, exact = false) {
   return `${minutes}:${rest}`;
 }
 
-// The samples a track's WAV file holds, as vgmstream renders its loop file: the loop twice and
-// ten seconds of fade, or the whole track once.
-function wavSamples(track) {
-  return track.loops ? track.start + 2 * (track.end - track.start) + 10 * rate()
-                     : Math.floor(track.bytes / 32) * 28;
+// The samples a track's WAV file holds, as vgmstream renders its loop file with settings: the
+// loop `loops` times and `fade` seconds of fade, or the whole track once (and so, marked).
+function wavSamples(track, {loops, fade, marked} = wavSettings()) {
+  return track.loops && !marked ? track.start + loops * (track.end - track.start) + fade * rate()
+                                : Math.floor(track.bytes / 32) * 28;
 }
-const wavBytes = (track) => 44 + 4 * wavSamples(track);
+// Its size: a marked file of a looping track says where the loop lies, in 68 bytes more.
+const wavBytes = (track, marked = false) =>
+  44 + (marked && track.loops ? 68 : 0) + 4 * wavSamples(track, {...wavSettings(), marked});
 
 function trackTexts(track, row) {
   row.cells[1].textContent = size(track.bytes);
@@ -82,27 +88,31 @@ function trackTexts(track, row) {
                              : track.playable ? 'plays once' : 'nothing to play';
   if (track.loops) row.cells[3].dataset.loop = `${track.start} ${track.end}`;
   row.querySelector('button.wav').title = track.playable ? `${size(wavBytes(track))}` : '';
+  row.querySelector('button.wav-loop').title = track.playable ? `${size(wavBytes(track, true))}` : '';
 }
 
 function addRow(track) {
   const row = table.tBodies[0].insertRow();
+  row.track = track;
   row.dataset.track = track.name.replace(/\.adpcm$/, '');
   ['name', 'number', 'number', 'loop', 'listen', 'wav-cell'].forEach((className, i) => {
     row.insertCell().className = className;
   });
   row.cells[0].textContent = track.name;
   const name = row.dataset.track;
-  const play = button('play', 'Play', `Play ${name}`, () => togglePlay(track, row));
+  const play = button('play', 'Play', `Play ${name}`, () => togglePlay(track));
   play.setAttribute('aria-pressed', 'false');
   const position = document.createElement('span');
   position.className = 'position';
   row.cells[4].append(play, position);
   const wav = button('wav', 'WAV', `Save ${name}.wav`, () => saveWav('file', null, [track]));
-  if (track.playable) wav.dataset.playable = 'yes';
-  row.cells[5].append(wav);
-  play.disabled = wav.disabled = !track.playable;
+  const marked = button('wav-loop', 'Loop WAV', `Loop WAV: save ${name}.wav once, its loop marked`,
+                        () => saveWav('file', null, [track], true));
+  if (track.playable) wav.dataset.playable = marked.dataset.playable = 'yes';
+  row.cells[5].append(wav, ' ', marked);
+  play.disabled = wav.disabled = marked.disabled = !track.playable;
   trackTexts(track, row);
-  byId('list').hidden = false;
+  byId('list').hidden = byId('player').hidden = false;
 }
 
 function button(className, text, label, onClick) {
@@ -256,7 +266,7 @@ function split(route, folder) {
   if (looking) {
     tracks = [];
     table.tBodies[0].replaceChildren();
-    byId('list').hidden = true;
+    byId('list').hidden = byId('player').hidden = true;
   }
   const run = new Run(route, {total: file.size, working: `Reading ${file.name}…`});
   let count = 0;
@@ -300,19 +310,25 @@ function choose(file) {
 function showWavSize() {
   const playable = tracks.filter((track) => track.playable);
   const bytes = playable.reduce((sum, track) => sum + wavBytes(track), 0);
+  const marked = playable.reduce((sum, track) => sum + wavBytes(track, true), 0);
   byId('save-wav-zip').textContent = `Download WAV files as a zip (${size(bytes)})`;
   byId('save-wav-folder').textContent = `Save WAV files to a folder (${size(bytes)})`;
+  byId('save-wav-loop-zip').textContent =
+      `Download WAV files once, loops marked (${size(marked)})`;
 }
 
-// Saves tracks as WAV files, as vgmstream renders their loop files: into folder, as a zip, or,
-// for route 'file', one track as its own download.
-function saveWav(route, folder, which = tracks.filter((track) => track.playable)) {
+// Saves tracks as WAV files, as vgmstream renders their loop files with the settings (or,
+// marked, once with the loop marked): into folder, as a zip, or, for route 'file', one track as
+// its own download.
+function saveWav(route, folder, which = tracks.filter((track) => track.playable), marked = false) {
   const file = archive;
-  const name = route === 'file' ? which[0].name.replace(/\.adpcm$/, '.wav') : `${baseName(file)}-wav.zip`;
-  const total = which.reduce((sum, track) => sum + wavBytes(track), 0);
+  const name = route === 'file' ? which[0].name.replace(/\.adpcm$/, '.wav')
+                                : `${baseName(file)}-wav${marked ? '-loop' : ''}.zip`;
+  const total = which.reduce((sum, track) => sum + wavBytes(track, marked), 0);
   const run = new Run(route, {total, working: `Rendering ${which.length === 1 ? name : `${which.length} WAV files`}, ${size(total)}…`});
   let count = 0;
-  run.send({wav: true, file, tracks: which, route, folder, zipName: name, rate: rate()}, (data) => {
+  run.send({wav: true, file, tracks: which, route, folder, zipName: name, rate: rate(),
+            settings: marked ? {marked} : wavSettings()}, (data) => {
     if (data.progress !== undefined) run.progress(data.progress);
     if (data.wav) ++count;
     if (data.failed) run.fail(data.failed);
@@ -326,25 +342,37 @@ function saveWav(route, folder, which = tracks.filter((track) => track.playable)
 
 // The page's audio: one context at the chosen rate, and the worklet that plays what a worker
 // decodes. The worklet takes {source, ahead}, a port to the worker that sends it slices of two
-// channels, {left, right, at}, and {end}; it answers the worker {took} for each slice played,
-// and the page {ready} once it holds `ahead` slices or the whole track, {at} ten times a second
-// with the track's sample it plays, and {ended} after the last.
+// channels, {left, right, at, played, index, generation}, {flush, generation} after a seek, and
+// {end}; it answers the worker {took, generation} for each slice played, and the page {ready:
+// generation} once it holds `ahead` slices or the whole play, ten times a second {at, played,
+// index, generation}: the track it plays, the sample of the track and of its play, and {ended}
+// after the last.
 function trackProcessor() {
   registerProcessor('track', class extends AudioWorkletProcessor {
     constructor() {
       super();
       this.slices = [];
       this.used = 0;
+      this.generation = 0;
       this.ended = this.ready = false;
       this.untilReport = 0;
       this.port.onmessage = ({data}) => {
         ({source: this.source, ahead: this.ahead} = data);
         this.source.onmessage = ({data}) => {
+          if (data.flush) {
+            this.slices = [];
+            this.used = 0;
+            this.generation = data.generation;
+            this.ready = this.ended = false;
+            this.now = null;
+            return;
+          }
+          if (data.generation !== this.generation) return;
           if (data.end) this.ended = true;
           else this.slices.push(data);
           if (!this.ready && (this.ended || this.slices.length >= this.ahead)) {
             this.ready = true;
-            this.port.postMessage({ready: true});
+            this.port.postMessage({ready: this.generation});
           }
         };
       };
@@ -357,16 +385,17 @@ function trackProcessor() {
         right.set(slice.right.subarray(this.used, this.used + count), filled);
         filled += count;
         this.used += count;
-        this.at = slice.at + this.used;
+        this.now = {at: slice.at + this.used, played: slice.played + this.used, index: slice.index,
+                    generation: this.generation};
         if (this.used === slice.left.length) {
           this.slices.shift();
           this.used = 0;
-          this.source.postMessage({took: true});
+          this.source.postMessage({took: true, generation: this.generation});
         }
       }
-      if ((this.untilReport -= left.length) <= 0 && this.at !== undefined) {
+      if ((this.untilReport -= left.length) <= 0 && this.now) {
         this.untilReport = sampleRate / 10;
-        this.port.postMessage({at: this.at});
+        this.port.postMessage(this.now);
       }
       if (this.ended && !this.slices.length) {
         this.port.postMessage({ended: true});
@@ -379,9 +408,11 @@ function trackProcessor() {
 const processorSource = sourceOf(trackProcessor);
 const contextsWithWorklet = new WeakSet();
 
-// Plays track from the archive into context, through the worklet, with `ahead` slices decoded
-// before it plays: resolves to {node, ready, stop}; node, once ready, goes to the speakers.
-async function startSound(context, track, ahead) {
+// Plays tracks from the archive into context, through the worklet, with `ahead` slices decoded
+// before it plays: tracks[index] from sample `from` of its play on, then the rest, each as
+// vgmstream renders it with settings. Resolves to {node, ready, stop, seek(index, sample)};
+// node, once ready, goes to the speakers.
+async function startPlay(context, {tracks, settings, index = 0, from = 0, ahead = 4}) {
   if (!contextsWithWorklet.has(context)) {
     await context.audioWorklet.addModule(processorSource);
     contextsWithWorklet.add(context);
@@ -389,43 +420,170 @@ async function startSound(context, track, ahead) {
   const node = new AudioWorkletNode(context, 'track', {numberOfInputs: 0,
                                                        outputChannelCount: [2]});
   const channel = new MessageChannel(), soundWorker = new Worker(sources.split);
-  let readingWorker = null;
-  const reader = startReader((source) => (readingWorker = new Worker(source)));
+  const others = [];
+  const reader = startReader((source) => {
+    others.push(new Worker(source));
+    return others.at(-1);
+  });
   const sound = {node, stop: () => {
     soundWorker.terminate();
-    readingWorker?.terminate();
+    for (const worker of others) worker.terminate();
     node.disconnect();
     node.port.onmessage = null;
   }};
+  // A seek resolves once the worklet holds what plays from there.
+  let seeks = 0, seeking = null;
+  sound.seek = (index, sample) => new Promise((resolve) => {
+    seeking = {generation: ++seeks, resolve};
+    soundWorker.postMessage({seek: {index, sample, generation: seeks}});
+  });
   sound.ready = new Promise((resolve) => {
     node.port.onmessage = ({data}) => {
-      if (data.ready) resolve();
-      if (data.at !== undefined) sound.onposition?.(data.at);
+      if (data.ready === 0) resolve();
+      if (data.ready && data.ready === seeking?.generation) seeking.resolve();
+      // Where the play before the last seek stood is no news.
+      if (data.at !== undefined && data.generation === seeks) sound.onposition?.(data);
       if (data.ended) sound.onended?.();
     };
   });
-  connect(soundWorker, {reader}, (data) => { if (data.failed) sound.onfailed?.(data.failed); });
+  const failed = (line) => sound.onfailed?.(line);
+  connect(soundWorker, {reader}, (data) => { if (data.failed) failed(data.failed); });
   soundWorker.onerror = (event) => {
     event.preventDefault();
-    sound.onfailed?.(`Can't go on: ${event.message}`);
+    failed(`Can't go on: ${event.message}`);
   };
+  // Where a play may start in a track, found ahead by a worker of its own: a seek there starts
+  // at once.
+  // Resolves once the play has what the scan found.
+  sound.scan = (index) => new Promise((resolve) => {
+    const scanner = new Worker(sources.split);
+    others.push(scanner);
+    const scanReader = startReader((source) => {
+      others.push(new Worker(source));
+      return others.at(-1);
+    });
+    connect(scanner, {reader: scanReader}, (data) => {
+      if (data.marks) soundWorker.postMessage({marks: {index, marks: data.marks}});
+      if (data.marks || data.failed) {
+        scanner.terminate();
+        resolve();
+      }
+    });
+    scanner.postMessage({scan: {file: archive, track: tracks[index], rate: context.sampleRate,
+                                settings}});
+  });
   node.port.postMessage({source: channel.port1, ahead}, [channel.port1]);
-  soundWorker.postMessage({play: {file: archive, track, rate: context.sampleRate, ahead},
+  soundWorker.postMessage({play: {file: archive, tracks, rate: context.sampleRate, ahead, settings,
+                                  index, from},
                            port: channel.port2}, [channel.port2]);
   return sound;
 }
 
-let audio = null, playing = null;
+// Plays one track into context, its loop for ever: resolves to {node, ready, stop}.
+function startSound(context, track, ahead) {
+  return startPlay(context, {tracks: [track], settings: {loops: Infinity, fade: 0}, ahead});
+}
 
-function stopPlaying() {
-  if (!playing) return;
-  playing.sound?.stop();
-  const play = playing.row.querySelector('button.play');
-  play.textContent = 'Play';
-  play.setAttribute('aria-pressed', 'false');
-  play.setAttribute('aria-label', `Play ${playing.row.dataset.track}`);
-  playing.row.querySelector('.position').textContent = '';
-  playing = null;
+// Plays tracks one after the other into context, each as vgmstream renders it with settings
+// {loops, fade} (loops Infinity: the first for ever), `ahead` slices decoded before it plays:
+// resolves to {node, ready, stop}.
+function startPlaylist(context, tracks, settings, ahead = 4) {
+  return startPlay(context, {tracks, settings, ahead});
+}
+
+// The settings of plays and WAV files, and the rate, kept for the next visit.
+const loopsChoice = byId('loops'), fadeChoice = byId('fade'), volume = byId('volume');
+function settings() {
+  const loops = loopsChoice.value === 'for ever' ? Infinity : Number(loopsChoice.value);
+  const fade = Math.min(30, Math.max(0, Math.round(Number(fadeChoice.value) || 0)));
+  return {loops, fade};
+}
+// WAV files can't last for ever: they take two loops then.
+const wavSettings = () => ({...settings(), loops: Number.isFinite(settings().loops) ? settings().loops : 2});
+function keepSettings() {
+  try {
+    localStorage.setItem('vorsplit', JSON.stringify({rate: rateChoice.value, loops: loopsChoice.value,
+                                                     fade: fadeChoice.value, volume: volume.value}));
+  } catch {}
+}
+try {
+  const kept = JSON.parse(localStorage.getItem('vorsplit') ?? '{}');
+  if ([...rateChoice.options].some((o) => o.value === kept.rate)) rateChoice.value = kept.rate;
+  if ([...loopsChoice.options].some((o) => o.value === kept.loops)) loopsChoice.value = kept.loops;
+  if (kept.fade !== undefined) fadeChoice.value = kept.fade;
+  if (kept.volume !== undefined) volume.value = kept.volume;
+} catch {}
+
+// The player: one play at a time, of the tracks from one on.
+let audio = null, gain = null, player = null;
+const playerBar = byId('player'), seekBar = byId('seek'), pauseButton = byId('pause');
+// The bar covers the window's foot: the page ends that much lower, so that nothing stays under it.
+new ResizeObserver(() => {
+  document.body.style.paddingBottom = `calc(1rem + ${playerBar.offsetHeight}px)`;
+}).observe(playerBar);
+
+// The samples of a track's play, with the settings: for ever, its loop's end.
+function playLength(track) {
+  if (!track.loops) return Math.floor(track.bytes / 32) * 28;
+  return Number.isFinite(settings().loops) ? wavSamples(track, settings()) : track.end;
+}
+
+function showPlayer() {
+  const playing = player !== null;
+  pauseButton.disabled = byId('next').disabled = byId('previous').disabled = seekBar.disabled =
+      !playing;
+  byId('play-all').textContent = playing ? 'Stop' : 'Play all';
+  pauseButton.textContent = playing && audio?.state === 'suspended' ? 'Resume' : 'Pause';
+  pauseButton.setAttribute('aria-pressed', String(playing && audio?.state === 'suspended'));
+  for (const row of table.tBodies[0].rows) {
+    const mine = playing && tracks[player.index] === row.track;
+    row.classList.toggle('playing', mine);
+    if (mine) row.setAttribute('aria-current', 'true');
+    else row.removeAttribute('aria-current');
+    const play = row.querySelector('button.play');
+    play.textContent = mine ? 'Stop' : 'Play';
+    play.setAttribute('aria-pressed', String(mine));
+    play.setAttribute('aria-label', `${mine ? 'Stop' : 'Play'} ${row.dataset.track}`);
+    if (!mine) row.querySelector('.position').textContent = '';
+  }
+  if (!playing) {
+    byId('now').textContent = 'Nothing plays.';
+    seekBar.value = 0;
+    return;
+  }
+  const track = tracks[player.index], length = playLength(track);
+  seekBar.max = Math.max(length, 1);
+  // The loop, START to END, drawn on the seek bar.
+  const from = track.loops ? track.start / length * 100 : 0;
+  const to = track.loops ? Math.min(track.end / length, 1) * 100 : 0;
+  seekBar.parentElement.style.setProperty('--loop-from', `${from}%`);
+  seekBar.parentElement.style.setProperty('--loop-to', `${to}%`);
+}
+
+function showPosition() {
+  if (!player) return;
+  const track = tracks[player.index], length = playLength(track);
+  const where = settings().loops === Infinity ? player.at : player.played;
+  const text = `${time(where)} / ${time(length)}`;
+  byId('now').textContent = `${track.name.replace(/\.adpcm$/, '')} · ${text}`;
+  const row = table.tBodies[0].rows[tracks.indexOf(track)];
+  if (row) row.querySelector('.position').textContent = text;
+  if (!player.dragging) seekBar.value = where;
+  try {
+    navigator.mediaSession.setPositionState({duration: length / rate(), playbackRate: 1,
+                                             position: Math.min(where, length) / rate()});
+  } catch {}
+}
+
+function stopPlaying(why) {
+  if (!player) return;
+  player.sound?.stop();
+  player = null;
+  showPlayer();
+  if (why) message.textContent = why;
+  try {
+    navigator.mediaSession.playbackState = 'none';
+  } catch {}
 }
 
 // A track that can't play says so; a run that goes on meanwhile keeps its state and message.
@@ -439,49 +597,128 @@ function soundFailed(line) {
 // within this many seconds of the click.
 const kSoundStartSeconds = 4;
 
-// A looping track plays its intro, then its loop until it is stopped; another plays once.
-async function togglePlay(track, row) {
-  const again = playing?.track === track;
+// Plays the tracks from tracks[index], sample `from` of its play, on.
+async function playFrom(index, from = 0) {
   stopPlaying();
-  if (again) return;
-  const mine = playing = {track, row};
-  const play = row.querySelector('button.play'), position = row.querySelector('.position');
-  play.textContent = 'Stop';
-  play.setAttribute('aria-pressed', 'true');
-  play.setAttribute('aria-label', `Stop ${row.dataset.track}`);
-  const length = time(track.loops ? track.end : track.samples);
+  if (!tracks[index]) return;
   let resumed;
   try {
     if (audio?.sampleRate !== rate()) {
       audio?.close();
       audio = new AudioContext({sampleRate: rate()});
+      gain = audio.createGain();
+      gain.connect(audio.destination);
+      gain.gain.value = Number(volume.value);
     }
     // Within the click itself, which some browsers ask of a sound's start.
     resumed = audio.resume();
   } catch (error) {
     return soundFailed(`Can't play: ${error.message}`);
   }
+  const mine = player = {index, at: from, played: from};
+  showPlayer();
+  showTrack();
   const timeout = new Promise((resolve) => setTimeout(resolve, kSoundStartSeconds * 1000, 'late'));
   const starting = (async () => {
-    const sound = await startSound(audio, track, 4);
-    if (playing !== mine) return sound.stop();
+    const sound = await startPlay(audio, {tracks, settings: settings(), index, from});
+    if (player !== mine) return sound.stop();
     mine.sound = sound;
-    sound.onposition = (at) => { position.textContent = `${time(at)} / ${length}`; };
-    sound.onended = stopPlaying;
+    sound.onposition = ({at, played, index}) => {
+      if (player !== mine) return;
+      if (index !== mine.index) {
+        mine.index = index;
+        showPlayer();
+        showTrack();
+      }
+      Object.assign(mine, {at, played});
+      showPosition();
+    };
+    sound.onended = () => stopPlaying();
     sound.onfailed = soundFailed;
+    sound.scan(index);
     await sound.ready;
-    if (playing !== mine) return;
-    sound.node.connect(audio.destination);
+    if (player !== mine) return;
+    sound.node.connect(gain);
     await resumed;
     return audio.state === 'running' ? 'playing' : 'silent';
   })();
   try {
     const outcome = await Promise.race([starting, timeout]);
-    if (playing !== mine || outcome === 'playing' || outcome === undefined) return;
+    if (player !== mine || outcome === 'playing' || outcome === undefined) return;
     soundFailed("Can't play: this browser gives the page no sound output");
   } catch (error) {
-    if (playing === mine) soundFailed(`Can't play: ${error.message ?? error}`);
+    if (player === mine) soundFailed(`Can't play: ${error.message ?? error}`);
   }
+}
+
+// The play starts again at sample `sample` of tracks[index].
+function seekTo(index, sample) {
+  if (!player?.sound) return;
+  const length = playLength(tracks[index]);
+  sample = Math.max(0, Math.min(Math.round(sample), length - 1));
+  Object.assign(player, {index, at: sample, played: sample});
+  player.sound.seek(index, sample);
+  if (index !== player.index) player.sound.scan(index);
+  showPlayer();
+  showTrack();
+  showPosition();
+}
+
+// The next playable track, or the one before, from index.
+function nextTrack(index, step) {
+  for (let i = index + step; i >= 0 && i < tracks.length; i += step) {
+    if (tracks[i].playable) return i;
+  }
+  return -1;
+}
+function next() {
+  const i = player ? nextTrack(player.index, 1) : -1;
+  if (i >= 0) seekTo(i, 0);
+}
+// Back to the track's start, or within its first seconds, to the track before.
+function previous() {
+  if (!player) return;
+  const i = nextTrack(player.index, -1);
+  if (player.played > 3 * rate() || i < 0) seekTo(player.index, 0);
+  else seekTo(i, 0);
+}
+function pause() {
+  if (!player || !audio) return;
+  (audio.state === 'suspended' ? audio.resume() : audio.suspend()).then(() => {
+    showPlayer();
+    try {
+      navigator.mediaSession.playbackState = audio.state === 'suspended' ? 'paused' : 'playing';
+    } catch {}
+  });
+}
+function togglePlay(track) {
+  if (player && tracks[player.index] === track) return stopPlaying();
+  playFrom(tracks.indexOf(track));
+}
+
+// The phone's lock screen and the desktop's media keys: title, album, and the player's actions.
+function showTrack() {
+  if (!player || !('mediaSession' in navigator)) return;
+  try {
+    navigator.mediaSession.metadata = new MediaMetadata({
+      title: tracks[player.index].name.replace(/\.adpcm$/, ''), album: archive.name,
+      artist: 'vorsplit'});
+    navigator.mediaSession.playbackState = 'playing';
+  } catch {}
+}
+const mediaActions = {
+  play: () => (player ? audio.state === 'suspended' && pause() : byId('play-all').click()),
+  pause: () => player && audio.state === 'running' && pause(),
+  nexttrack: next,
+  previoustrack: previous,
+  seekto: ({seekTime}) => player && seekTo(player.index, seekTime * rate()),
+  seekforward: ({seekOffset = 10}) => player && seekTo(player.index, player.played + seekOffset * rate()),
+  seekbackward: ({seekOffset = 10}) => player && seekTo(player.index, player.played - seekOffset * rate()),
+};
+for (const [action, handler] of Object.entries(mediaActions)) {
+  try {
+    navigator.mediaSession.setActionHandler(action, handler);
+  } catch {}  // an engine with no media session, or without this action
 }
 
 input.addEventListener('change', () => {
@@ -523,10 +760,63 @@ byId('save-folder').addEventListener('click', async () => {
 });
 byId('save-folder').hidden = byId('save-wav-folder').hidden = !hasFolders;
 rateChoice.addEventListener('change', () => {
-  stopPlaying();
+  stopPlaying(player ? 'Stopped playing: the sample rate changed.' : undefined);
   tracks.forEach((track, i) => trackTexts(track, table.tBodies[0].rows[i]));
   showWavSize();
+  keepSettings();
 });
+// What plays goes on where it is, with the new settings.
+for (const choice of [loopsChoice, fadeChoice]) {
+  choice.addEventListener('change', () => {
+    tracks.forEach((track, i) => trackTexts(track, table.tBodies[0].rows[i]));
+    showWavSize();
+    keepSettings();
+    if (player) playFrom(player.index, Math.min(player.played, playLength(tracks[player.index]) - 1));
+  });
+}
+volume.addEventListener('input', () => {
+  if (gain) gain.gain.value = Number(volume.value);
+  keepSettings();
+});
+byId('save-wav-loop-zip').addEventListener('click', () => saveWav('zip', null, undefined, true));
+byId('play-all').addEventListener('click', () => {
+  const first = nextTrack(-1, 1);
+  if (player) stopPlaying();
+  else if (first >= 0) playFrom(first);
+});
+pauseButton.addEventListener('click', pause);
+byId('next').addEventListener('click', next);
+byId('previous').addEventListener('click', previous);
+seekBar.addEventListener('input', () => {
+  if (player) player.dragging = true;
+});
+seekBar.addEventListener('change', () => {
+  if (!player) return;
+  player.dragging = false;
+  seekTo(player.index, Number(seekBar.value));
+});
+// The player's keys, wherever the focus is but in a field: Space plays and pauses, the arrows
+// go 5 s back and on (on the seek bar too), N and P to the next track and the one before.
+document.addEventListener('keydown', (event) => {
+  if (event.ctrlKey || event.metaKey || event.altKey) return;
+  const field = event.target.closest?.('input, select, textarea, button');
+  const key = event.key;
+  if (key === ' ' && !field) {
+    event.preventDefault();
+    if (player) pause();
+    else byId('play-all').click();
+  } else if ((key === 'ArrowLeft' || key === 'ArrowRight') && (!field || event.target === seekBar) &&
+             player) {
+    // On the seek bar too: a step of one sample is too small for a key.
+    event.preventDefault();
+    seekTo(player.index, player.played + (key === 'ArrowLeft' ? -5 : 5) * rate());
+  } else if ((key === 'n' || key === 'N') && !event.target.closest?.('input, select, textarea')) {
+    next();
+  } else if ((key === 'p' || key === 'P') && !event.target.closest?.('input, select, textarea')) {
+    previous();
+  }
+});
+showPlayer();
 byId('save-wav-zip').addEventListener('click', () => saveWav('zip'));
 byId('save-wav-folder').addEventListener('click', async () => {
   const folder = await pickFolder('WAV files');

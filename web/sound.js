@@ -1,22 +1,50 @@
-// A track's sound, in the page's worker: played into the page's audio, {play, port, reader}, or
-// rendered as WAV files into a folder or a zip, {wav}. The worker has the reader read the track
-// again from the archive, from the pair it begins with, and the module decodes it a slice at a
-// time, so that a track of any length takes the same little memory.
+// Tracks' sound, in the page's worker: played into the page's audio one after the other,
+// {play, port}, rendered as WAV files into a folder or a zip, {wav}, or scanned for where a play
+// may start, {scan}. The worker has the reader read a track again from the archive, from the pair
+// it begins with, and the module decodes it a slice at a time, so that a track of any length
+// takes the same little memory.
+
+const kSamplesPerFrame = 28, kFrameBytes = 16, kPairBytes = 32;
 
 // A track's frames in the order a player takes them: [0, END), then, where it loops, [START,
 // END) again and again. The decoder's history runs on across the jump, as the sound chip's and
-// vgmstream's do: after END come the frames of START, as if the track held them there.
+// vgmstream's do: after END come the frames of START, as if the track held them there. settings
+// are vgmstream's: the loop played `loops` times (Infinity: for ever, with no fade), `fade`
+// seconds of fade; or, marked, the track once.
 class TrackSound {
-  constructor(m, file, track, rate, chunks) {
+  constructor(m, file, track, rate, chunks, {loops = 2, fade = 10, marked = false} = {}) {
     this.m = m;
     this.file = file;
     this.track = track;
     this.chunks = chunks;
-    this.frameBytes = 16;
+    const forever = loops === Infinity;
     this.samples = m._page_sound_start(track.bytes, track.samples, track.playable, track.loops,
-                                       track.start, track.end, rate);
+                                       track.start, track.end, rate, forever ? 2 : loops,
+                                       forever ? 0 : fade, marked ? 1 : 0);
+    if (forever) this.samples = m._page_sound_loops() ? Infinity : this.samples;
+    this.looping = m._page_sound_loops() === 1;
     this.startBytes = m._page_sound_loop_from();
     this.endBytes = m._page_sound_loop_to();
+    // Where a play may start: {pass, pair, offset, begins, state} at the start of each pair of
+    // the first pass (0) and of the second (1): the pair, the bytes of the track before it, the
+    // first byte it plays, and the decoder's state there. And where the loop's pair begins.
+    this.marks = [];
+    this.loopStart = null;
+  }
+
+  // The sample of the play that byte `offset` of the track file begins in pass `pass`.
+  sampleAt(pass, offset) {
+    const sample = offset / kPairBytes * kSamplesPerFrame;
+    if (pass === 0) return sample;
+    const {start, end} = this.track;
+    return end + (pass - 1) * (end - start) + sample - start;
+  }
+
+  mark(pass, pair, offset, begins) {
+    if (pass > 1 || this.marks.some((m) => m.pass === pass && m.pair === pair)) return;
+    const m = this.m;
+    this.marks.push({pass, pair, offset, begins, state: m.HEAPU8.slice(
+        m._page_decoder(), m._page_decoder() + m._page_decoder_size())});
   }
 
   // The track's frames from archive pair `pair` on, where `offset` of its bytes came before:
@@ -42,30 +70,42 @@ class TrackSound {
   }
 
   // Ranges {from, to, cached} of the module's output, or, with cached, of the loop's cache, in
-  // the order a player takes the frames. A loop that fits the cache is read from the archive
-  // once, whatever its length; a longer one is read again for each pass, which its length pays for.
-  async *frames() {
+  // the order a player takes the frames, from `at`, a mark, on. A loop that fits the cache is
+  // read from the archive once, whatever its length; a longer one is read again for each pass,
+  // which its length pays for.
+  async *frames(at = {pass: 0, pair: this.track.pair, offset: 0}) {
     const m = this.m, loopBytes = this.endBytes - this.startBytes;
-    let resume = null, caching = this.track.loops && loopBytes <= m._page_loop_cache_size();
-    for await (const {pair, offset, length} of this.pairs(this.track.pair, 0)) {
-      if (!resume && offset + length > this.startBytes) resume = {pair, offset};
-      const to = Math.min(offset + length, this.endBytes);
-      const from = Math.max(offset, this.startBytes);
-      if (caching && to > from) caching = m._page_cache_loop(from - offset, to - from) === 1;
-      if (to > offset) yield {from: 0, to: to - offset, cached: false};
-      if (offset + length >= this.endBytes) break;
+    let caching = at.pass === 0 && at.offset <= this.startBytes && this.looping &&
+                  loopBytes <= m._page_loop_cache_size();
+    if (at.pass === 0) {
+      for await (const {pair, offset, length} of this.pairs(at.pair, at.offset)) {
+        if (!this.loopStart && offset + length > this.startBytes) this.loopStart = {pair, offset};
+        const to = Math.min(offset + length, this.endBytes);
+        const from = Math.max(offset, this.startBytes);
+        if (caching && to > from) caching = m._page_cache_loop(from - offset, to - from) === 1;
+        this.mark(0, pair, offset, offset);
+        if (to > offset) yield {from: 0, to: to - offset, cached: false};
+        if (offset + length >= this.endBytes) break;
+      }
     }
-    if (!this.track.loops || !resume) return;
+    if (!this.looping || !this.loopStart) return;
     if (caching) {
-      for (;;) yield {from: 0, to: loopBytes, cached: true};
+      this.mark(1, this.loopStart.pair, this.loopStart.offset, this.startBytes);
+      for (let pass = 1; ; ++pass) {
+        if (pass === 2) this.settle();
+        yield {from: 0, to: loopBytes, cached: true};
+      }
     }
-    for (let more = true; more;) {
+    let next = at.pass > 0 ? at : this.loopStart;
+    for (let pass = Math.max(at.pass, 1), more = true; more; ++pass, next = this.loopStart) {
       more = false;  // a loop that gives no frames would never end
-      for await (const {offset, length} of this.pairs(resume.pair, resume.offset)) {
+      for await (const {pair, offset, length} of this.pairs(next.pair, next.offset)) {
         const from = Math.max(offset, this.startBytes);
         const to = Math.min(offset + length, this.endBytes);
         if (to > from) {
+          if (pass === 2 && from === this.startBytes) this.settle();
           more = true;
+          this.mark(pass, pair, offset, from);
           yield {from: from - offset, to: to - offset, cached: false};
         }
         if (offset + length >= this.endBytes) break;
@@ -73,19 +113,64 @@ class TrackSound {
     }
   }
 
-  // The decoded samples, interleaved, a slice at a time: {pcm, at}, where pcm is valid until the
-  // next, and `at` counts the samples of each channel played before it. A slice is whole, as
-  // many loops of a short loop as fill it, but the last.
-  async *slices() {
-    const m = this.m, kSamplesPerFrame = 28, room = m._page_decode_frames() / 2 * kSamplesPerFrame;
+  // At the loop's start in the third pass: whether the decoder's history is what it was there in
+  // the second, so that every pass after the first sounds as the second does.
+  settle() {
+    const second = this.marks.find((m) => m.pass === 1 && m.begins === this.startBytes);
+    if (!second || this.settled !== undefined) return;
+    const m = this.m;
+    const now = m.HEAPU8.subarray(m._page_decoder(), m._page_decoder() + m._page_decoder_size());
+    this.settled = now.every((byte, i) => byte === second.state[i]);
+  }
+
+  // Where the play of sample `sample` may start: the last mark before it, and the sample it
+  // begins. A pass after the second begins as the second does where the decoder's history has
+  // settled by the loop's end, as it does but in loops of a few frames; there, and before any
+  // mark, the play decodes its way from an earlier one.
+  markFor(sample) {
+    const {start, end} = this.track;
+    let pass = 0;
+    if (this.looping && sample >= end) pass = 1 + Math.floor((sample - end) / (end - start));
+    let best = null, bestSample = 0;
+    for (const mark of this.marks.filter((m) => m.pass <= Math.min(pass, 1))) {
+      const passOf = mark.pass === 1 && this.settled ? pass : mark.pass;
+      const at = this.sampleAt(passOf, mark.begins);
+      if (at <= sample && at >= bestSample) [best, bestSample] = [{...mark, pass: passOf}, at];
+    }
+    return {mark: best, sample: best ? bestSample : 0};
+  }
+
+  // The decoded samples, interleaved, a slice at a time, from sample `from` of the play on:
+  // {pcm, at}, where pcm is valid until the next, and `at` counts the samples of each channel
+  // played before it. A slice is whole, as many loops of a short loop as fill it, but the last.
+  async *slices(from = 0) {
+    const m = this.m, room = m._page_decode_frames() / 2 * kSamplesPerFrame;
     const pcm = (count) => m.HEAP16.subarray(m._page_pcm() / 2, m._page_pcm() / 2 + 2 * count);
-    let at = 0, filled = 0;
-    for await (const {from, to, cached} of this.frames()) {
-      for (let x = from; x < to;) {
-        const frames = Math.min((room - filled) / kSamplesPerFrame * 2, (to - x) / this.frameBytes);
+    const {mark, sample} = this.markFor(from);
+    if (mark) m.HEAPU8.set(mark.state, m._page_decoder());
+    let at = sample, filled = 0;
+    let skip = from - sample;  // decoded, not played: from the mark up to `from`
+    for await (const {from: first, to, cached} of this.frames(mark ?? undefined)) {
+      for (let x = first; x < to;) {
+        const frames = Math.min(2 * Math.floor((room - filled) / kSamplesPerFrame),
+                                (to - x) / kFrameBytes);
         filled += m._page_decode(x, frames, filled, cached ? 1 : 0);
-        x += frames * this.frameBytes;
-        if (filled < room) continue;
+        x += frames * kFrameBytes;
+        if (skip && filled >= skip) {
+          // The samples before `from` go; the rest move to the slice's start.
+          const kept = filled - skip, all = pcm(filled);
+          all.copyWithin(0, 2 * skip, 2 * filled);
+          at += skip;
+          filled = kept;
+          skip = 0;
+        } else if (skip) {
+          at += filled;
+          skip -= filled;
+          filled = 0;
+          continue;
+        }
+        // Whole, or, after a seek, as whole as frames fill it.
+        if (room - filled >= kSamplesPerFrame) continue;
         yield {pcm: pcm(filled), at};
         at += filled;
         filled = 0;
@@ -96,41 +181,93 @@ class TrackSound {
 
   // Where sample `at` of the play stands in the track.
   position(at) {
-    const {loops, start, end} = this.track;
-    return loops && at >= end ? start + (at - end) % (end - start) : at;
+    const {start, end} = this.track;
+    return this.looping && at >= end ? start + (at - end) % (end - start) : at;
   }
 }
 
-// Plays a track into the page's audio: decoded slices go, as two channels of floats, straight
-// to the page's audio worklet through port, which says {took} for each it has taken; `ahead`
-// slices are sent before it has taken any, then one for each it takes. A track that plays once
-// ends with {end}.
-async function play({file, track, rate, ahead}, port, reader) {
-  const sound = new TrackSound(module, file, track, rate, new Chunks(reader));
-  let sent = 0, taken = 0, wake = null;
+// Plays tracks one after the other into the page's audio, each as vgmstream renders it with
+// `settings`, from sample `from` of the first: decoded slices go, as two channels of floats,
+// straight to the page's audio worklet through port, which says {took} for each it has taken;
+// `ahead` slices are sent before it has taken any, then one for each it takes. Each slice says
+// which track it is of and where it stands in its play; {end} follows the last. Asked {seek:
+// {index, sample}}, the play starts again there, and {flush} tells the worklet to drop what it
+// holds, numbered as the seek; given {marks: {index, marks}}, a scan's, it starts anywhere in
+// that track at once.
+async function play({file, tracks, rate, ahead, settings, index = 0, from = 0}, port, reader) {
+  const chunks = new Chunks(reader), known = new Map();
+  let sent = 0, taken = 0, wake = null, seek = null, generation = 0;
   port.onmessage = ({data}) => {
-    if (data.took) ++taken;
+    if (data.took && data.generation === generation) ++taken;
+    wake?.();
+  };
+  onPlay = (data) => {
+    if (data.seek) seek = data.seek;
+    if (data.marks) known.set(data.marks.index, data.marks.marks);
     wake?.();
   };
   try {
-    for await (const {pcm, at} of sound.slices()) {
-      const count = pcm.length / 2, left = new Float32Array(count), right = new Float32Array(count);
-      for (let i = 0; i < count; ++i) {
-        left[i] = pcm[2 * i] / 32768;
-        right[i] = pcm[2 * i + 1] / 32768;
+    for (let i = index; i < tracks.length;) {
+      const sound = new TrackSound(module, file, tracks[i], rate, chunks, settings);
+      const before = known.get(i);
+      if (before) Object.assign(sound, before);
+      for await (const {pcm, at} of sound.slices(from)) {
+        const count = Math.min(pcm.length / 2, sound.samples - at);
+        if (sound.samples !== Infinity) module._page_fade(count, at);
+        const left = new Float32Array(count), right = new Float32Array(count);
+        for (let s = 0; s < count; ++s) {
+          left[s] = pcm[2 * s] / 32768;
+          right[s] = pcm[2 * s + 1] / 32768;
+        }
+        while (sent - taken >= ahead && !seek) await new Promise((resolve) => { wake = resolve; });
+        if (seek) break;
+        port.postMessage({left, right, at: sound.position(at), played: at, index: i, generation},
+                         [left.buffer, right.buffer]);
+        ++sent;
+        if (at + count >= sound.samples) break;
       }
-      while (sent - taken >= ahead) await new Promise((resolve) => { wake = resolve; });
-      port.postMessage({left, right, at: sound.position(at)}, [left.buffer, right.buffer]);
-      ++sent;
+      if (!known.has(i) || known.get(i).marks.length < sound.marks.length) {
+        known.set(i, {marks: sound.marks, settled: sound.settled, loopStart: sound.loopStart});
+      }
+      if (!seek) {
+        ++i;
+        from = 0;
+        continue;
+      }
+      // A seek: the worklet drops what it holds, and the play starts again there.
+      ({index: i, sample: from, generation} = seek);
+      port.postMessage({flush: true, generation});
+      sent = taken = 0;
+      seek = null;
     }
-    port.postMessage({end: true});
+    port.postMessage({end: true, generation});
+  } catch (error) {
+    postMessage({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
+  }
+}
+let onPlay = () => {};
+
+// Decodes a track's first two passes, as fast as it can, for where a play may start in it:
+// answers {marks: {marks, settled}}.
+async function scan({file, track, rate, settings}, reader) {
+  const sound = new TrackSound(module, file, track, rate, new Chunks(reader), settings);
+  const {start, end} = track;
+  try {
+    for await (const {pcm, at} of sound.slices()) {
+      const count = pcm.length / 2;
+      if (!sound.looping || at + count >= end + 2 * (end - start) || at + count >= sound.samples) {
+        break;
+      }
+    }
+    postMessage({marks: {marks: sound.marks, settled: sound.settled, loopStart: sound.loopStart}});
   } catch (error) {
     postMessage({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
   }
 }
 
-// Renders each track as BGM_NNN.wav into the output, as vgmstream renders its loop file.
-async function renderWavs({file, tracks, rate}, output, chunks) {
+// Renders each track as BGM_NNN.wav into the output, as vgmstream renders its loop file with
+// settings.
+async function renderWavs({file, tracks, rate, settings}, output, chunks) {
   const m = module;
   let written = 0, shown = 0;
   const wrote = async (bytes) => {
@@ -139,7 +276,7 @@ async function renderWavs({file, tracks, rate}, output, chunks) {
     if (written - shown >= 1 << 22) postMessage({progress: shown = written});
   };
   for (const track of tracks) {
-    const sound = new TrackSound(m, file, track, rate, chunks);
+    const sound = new TrackSound(m, file, track, rate, chunks, settings);
     const name = track.name.replace(/\.adpcm$/, '.wav');
     const header = m._page_wav_header(rate);
     if (!header) throw new Failure(`Can't write file ${name}: it is too long for a WAV file`);

@@ -23,6 +23,7 @@
 
 #include <cstring>
 #include <string_view>
+#include <type_traits>
 
 #include "adpcm_txth.h"
 #include "block_scanner.h"
@@ -196,7 +197,8 @@ struct SoundFrames {
 };
 TrackDecoder decoder;
 TrackRender render;
-unsigned char wav_header[kWavHeaderSize];
+unsigned char wav_header[kWavMostHeaderSize];
+std::size_t wav_header_size = 0;
 
 // The players' files, as the tools have them beside them; the TXTH file at the page's rate.
 constexpr std::string_view kTxthRate = "sample_rate = 44100\n";
@@ -267,11 +269,13 @@ EMSCRIPTEN_KEEPALIVE double page_sound_pair(std::size_t index) {
                       : static_cast<double>(page.output_fill);
 }
 
-// A track begins: its render at sample_rate, from loop points as the split gave them; returns
-// its length in samples of each channel.
+// A track begins: its render at sample_rate, from loop points as the split gave them, with the
+// loop played `loops` times and `fade_seconds` of fade, or, marked, once with its loop marked;
+// returns its length in samples of each channel.
 EMSCRIPTEN_KEEPALIVE double page_sound_start(double track_bytes, double samples, int playable,
                                              int loops, double start, double end,
-                                             std::uint32_t sample_rate) {
+                                             std::uint32_t sample_rate, double render_loops,
+                                             double fade_seconds, int marked) {
   decoder = TrackDecoder();
   page.loop_cache_fill = 0;
   TrackLoop loop;
@@ -281,9 +285,22 @@ EMSCRIPTEN_KEEPALIVE double page_sound_start(double track_bytes, double samples,
   loop.loops = loops != 0;
   loop.start = static_cast<std::uint64_t>(start);
   loop.end = static_cast<std::uint64_t>(end);
-  render = plan_render(loop, sample_rate);
+  RenderSettings settings;
+  settings.loops = static_cast<std::uint64_t>(render_loops);
+  settings.fade_seconds = static_cast<std::uint64_t>(fade_seconds);
+  settings.marked = marked != 0;
+  render = plan_render(loop, sample_rate, settings);
   return static_cast<double>(render.samples);
 }
+
+// Whether the render's frames loop: a looping track's, but marked.
+EMSCRIPTEN_KEEPALIVE int page_sound_loops() { return render.loops; }
+
+// The decoder's state, its history and any lone frame, to be kept and put back as bytes: so that
+// a play can start anywhere with the history it has there.
+EMSCRIPTEN_KEEPALIVE TrackDecoder* page_decoder() { return &decoder; }
+EMSCRIPTEN_KEEPALIVE std::size_t page_decoder_size() { return sizeof decoder; }
+static_assert(std::is_trivially_copyable_v<TrackDecoder>);
 
 // Where the render's frames lie in the track file, in bytes: the loop from
 // page_sound_loop_from() to page_sound_loop_to(), or, for a track that plays once, all frames up
@@ -322,13 +339,14 @@ EMSCRIPTEN_KEEPALIVE void page_fade(std::size_t count, double at) {
   fade(render, page.pcm, count, static_cast<std::uint64_t>(at));
 }
 
-// The render's WAV header, or null where it is too long for a WAV file.
+// The render's WAV header, or null where it is too long for a WAV file; its size is
+// page_wav_header_size().
 EMSCRIPTEN_KEEPALIVE const unsigned char* page_wav_header(std::uint32_t sample_rate) {
   if (render.samples > kWavMostSamples) return nullptr;
-  make_wav_header(wav_header, sample_rate, render.samples);
+  wav_header_size = make_wav_header(wav_header, sample_rate, render);
   return wav_header;
 }
-EMSCRIPTEN_KEEPALIVE std::size_t page_wav_header_size() { return kWavHeaderSize; }
+EMSCRIPTEN_KEEPALIVE std::size_t page_wav_header_size() { return wav_header_size; }
 
 // The zip that the split or the WAV files go into: its pieces are written into page_zip_piece(),
 // the files' bytes are the caller's to write between them. Dated by the page's clock (MS-DOS time

@@ -206,8 +206,10 @@ const ready = createSplitModule().then((m) => { module = m; });
 
 onmessage = async ({data}) => {
   if (data.from) return peers[data.from].onmessage?.({data: data.message});
+  if (data.seek || data.marks) return onPlay(data);
   await ready;
   if (data.play) return play(data.play, data.port, peers.reader);
+  if (data.scan) return scan(data.scan, peers.reader);
   let output = null;
   try {
     output = await Output.open(data.route, data);

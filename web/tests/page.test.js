@@ -55,7 +55,7 @@ const time = (sample) => {
 };
 
 // Every control a user can reach, where the page shows it: its name and its size.
-const controls = () => [...document.querySelectorAll('button, select, [tabindex="0"]')]
+const controls = () => [...document.querySelectorAll('button, select, input:not([type=file]), [tabindex="0"]')]
     .filter((element) => element.offsetParent !== null && !element.closest('[hidden]'))
     .map((element) => {
       const {width, height} = element.getBoundingClientRect();
@@ -127,7 +127,8 @@ for (const engine of engines) {
     });
 
     // The players' files of a sample rate of 48000 say so; the tracks' lengths follow the rate.
-    test('the sample rate goes into the TXTH file and the lengths', async () => {
+    // The rate and the player's settings are the page's again at the next visit.
+    test('the sample rate goes into the TXTH file and the lengths; settings are kept', async () => {
       const page = await sandbox.open();
       const archivePath = path.join(sandbox.folder('archives'), 'rate.bin');
       fs.writeFileSync(archivePath, archive(45));
@@ -139,6 +140,14 @@ for (const engine of engines) {
       const txth = fs.readFileSync(path.join(zip.folder, '.adpcm.txth'), 'utf8');
       assert.match(txth, /^sample_rate = 48000$/m);
       assert.deepEqual(Object.keys(zip.files).filter((name) => !name.startsWith('BGM')), players);
+      await page.select('#loops', 'for ever');
+      await page.select('#fade', '25');
+      const again = await sandbox.open();
+      assert.deepEqual(await again.evaluate(() => ['rate', 'loops', 'fade'].map(
+          (id) => document.getElementById(id).value)), ['48000', 'for ever', '25']);
+      for (const [id, value] of [['rate', '44100'], ['loops', '2'], ['fade', '10']]) {
+        await again.select(`#${id}`, value);
+      }
     });
 
     // What the tools meet, the page meets as they do: a folder in the way of a track file, and
@@ -308,6 +317,94 @@ for (const engine of engines) {
       assert.equal(await page.evaluate(() => window.opened), 2);
     });
 
+    // The player, by the keyboard alone and by the lock screen's actions: play all, the next
+    // track and the one before, seeking, pausing; the row that plays marked, the lock screen
+    // told the track; a rate changed stops the sound with a word. Where the engine gives the page
+    // no sound output, the page says so instead.
+    test('the player: by keys and by the lock screen\'s actions', async (t) => {
+      const page = await sandbox.open({folder: false});
+      const archivePath = path.join(sandbox.folder('archives'), 'player.bin');
+      // Three tracks of two pairs and more, each looping from its first pair to its third.
+      fs.writeFileSync(archivePath, archive(9, [0, 3, 6].flatMap((p) => [[p, 0, 5, H, 0x06],
+                                                                        [p + 2, 0, 100, H, 0x03]])));
+      await choose(page, archivePath);
+      const playable = await page.evaluate(() => tracks.filter((track) => track.playable)
+                                                       .map((track) => track.name.slice(0, -6)));
+      const now = () => page.evaluate(() => {
+        const row = document.querySelector('#tracks tr.playing');
+        return {row: row?.dataset.track, current: row?.getAttribute('aria-current'),
+                text: document.getElementById('now').textContent,
+                seek: Number(document.getElementById('seek').value),
+                title: navigator.mediaSession?.metadata?.title,
+                album: navigator.mediaSession?.metadata?.album};
+      });
+      const playing = (name, from = 0) => page.waitFor(([name, from]) => {
+        const row = document.querySelector('#tracks tr.playing');
+        return row?.dataset.track === name && Number(document.getElementById('seek').value) >= from;
+      }, [name, from], {timeout: 10000});
+
+      await page.focus('#play-all');
+      await page.press('Enter');
+      await page.waitFor(() => document.body.dataset.state === 'failed' ||
+                               document.querySelector('#tracks tr.playing .position').textContent,
+                         null, {timeout: 8000});
+      if (await page.evaluate(() => document.body.dataset.state === 'failed')) {
+        assert.equal(await page.text('#message'),
+                     "Failed: Can't play: this browser gives the page no sound output.");
+        t.diagnostic(`${engine.name} gives the page no sound output: its player is not driven ` +
+                     '(headless Firefox needs a sound server: apt install pulseaudio)');
+        return;
+      }
+      const first = await now();
+      assert.deepEqual([first.row, first.current], [playable[0], 'true']);
+      assert.match(first.text, new RegExp(`^${playable[0]} · 0:0\\d / \\d+:\\d\\d$`));
+      if (first.title !== undefined) {
+        assert.deepEqual([first.title, first.album], [playable[0], 'player.bin']);
+      }
+      // N and P, wherever the focus is but in a field; P within a track's first seconds goes to
+      // the one before.
+      await page.press('n');
+      await playing(playable[1]);
+      if ((await now()).title !== undefined) assert.equal((await now()).title, playable[1]);
+      await page.press('p');
+      await playing(playable[0]);
+      // The arrows go 5 s on and back, away from the buttons; Space pauses and plays on.
+      await page.evaluate(() => document.activeElement.blur());
+      await page.press('ArrowRight');
+      await playing(playable[0], 5 * 44100);
+      await page.press('Space');
+      await page.waitFor(() => document.getElementById('pause').getAttribute('aria-pressed') === 'true');
+      assert.equal(await page.text('#pause'), 'Resume');
+      await page.press('Space');
+      await page.waitFor(() => document.getElementById('pause').getAttribute('aria-pressed') === 'false');
+      // The lock screen's actions.
+      await page.evaluate(() => mediaActions.seekto({seekTime: 2}));
+      await playing(playable[0], 2 * 44100);
+      assert.ok((await now()).seek < 5 * 44100);
+      await page.evaluate(() => mediaActions.seekforward({}));
+      await playing(playable[0], 12 * 44100);
+      await page.evaluate(() => mediaActions.nexttrack());
+      await playing(playable[1]);
+      await page.evaluate(() => mediaActions.previoustrack());
+      await playing(playable[0]);
+      await page.evaluate(() => mediaActions.pause());
+      await page.waitFor(() => document.getElementById('pause').getAttribute('aria-pressed') === 'true');
+      await page.evaluate(() => mediaActions.play());
+      await page.waitFor(() => document.getElementById('pause').getAttribute('aria-pressed') === 'false');
+      // The seek bar, by keys: 5 s on from where it stands.
+      await page.focus('#seek');
+      const before = (await now()).seek;
+      await page.press('ArrowRight');
+      await playing(playable[0], before + 5 * 44100);
+      // A rate changed stops the sound, and says so.
+      await page.select('#rate', '48000');
+      assert.equal(await page.text('#message'), 'Stopped playing: the sample rate changed.');
+      assert.equal((await now()).row, undefined);
+      assert.equal(await page.text('#now'), 'Nothing plays.');
+      await page.select('#rate', '44100');
+      assert.deepEqual(await page.errors(), []);
+    });
+
     // The page loads what it needs from where it came, and nothing else: a request it tried to
     // make, from the page or from a worker, is refused by the browser and never arrives.
     test('the page can send nothing anywhere', async () => {
@@ -337,9 +434,16 @@ for (const engine of engines) {
       const archivePath = path.join(sandbox.folder('archives'), '音楽.bin');
       fs.writeFileSync(archivePath, rows[1][1]);
       if (shots) {
+        // Playing a track of an intro and a loop, the player bar at the window's foot.
         await page.size(880, 640);
-        await choose(page, archivePath);
+        const shown = path.join(sandbox.folder('archives'), 'game.bin');
+        fs.writeFileSync(shown, archive(9, [0, 3, 6].flatMap((p) => [[p + 1, 0, 5, H, 0x06],
+                                                                     [p + 2, 0, 100, H, 0x03]])));
+        await choose(page, shown);
+        await page.click('#play-all');
+        await page.waitFor(() => /^BGM_\d+ · 0:01/.test(document.getElementById('now').textContent));
         await page.screenshot(path.join(shots, 'page.png'), false);
+        await page.click('#play-all');
       }
       await page.emulatePhone();  // which loads the page again
       const found = {idle: await violations(page)};

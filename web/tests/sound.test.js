@@ -102,16 +102,24 @@ function wavTest(engine, browser) {
     const page = await browser().open();
     // make_archive's archive, long tracks read in many chunks, in one engine: the module that
     // decodes is the same in every engine, and the short archive takes each engine's own routes.
+    // The short archive also with a loop played once and two seconds of fade, as vgmstream's -l 1
+    // -f 2 renders it.
     const {made, short, loops} = archives();
-    for (const archivePath of engine.name === 'chromium' ? [short, loops, made] : [short, loops]) {
+    const runs = [[short, 2, 10], [short, 1, 2], [loops, 2, 10]];
+    if (engine.name === 'chromium') runs.push([made, 2, 10]);
+    for (const [archivePath, loopCount, fadeSeconds] of runs) {
       const native = sandbox.native(archivePath);
       const tracks = Object.keys(native.files).filter((name) => name.endsWith('.txtp'));
       assert.equal(await choose(page, archivePath), 'done');
+      await page.select('#loops', `${loopCount}`);
+      await page.select('#fade', `${fadeSeconds}`);
       const zip = await downloadZip(page, sandbox, '#save-wav-zip');
+      await page.select('#loops', '2');
+      await page.select('#fade', '10');
       assert.equal(zip.name, `${path.basename(archivePath, '.bin')}-wav.zip`);
       assert.deepEqual(Object.keys(zip.files), tracks.map((name) => name.replace('.txtp', '.wav')));
       for (const txtp of tracks) {
-        const what = `${path.basename(archivePath)} ${txtp}`;
+        const what = `${path.basename(archivePath)} ${txtp} -l ${loopCount} -f ${fadeSeconds}`;
         const wavFile = path.join(zip.folder, txtp.replace('.txtp', '.wav'));
         const wav = wavSamples(wavFile), header = Buffer.alloc(44);
         // RIFF, WAVE, a 16-byte fmt chunk of 16-bit PCM in two channels, and the data chunk.
@@ -122,7 +130,7 @@ function wavTest(engine, browser) {
         const {frames, start, end} = played(native.folder, txtp.replace('.txtp', '.adpcm'),
                                             wav.length / 2);
         const expected = ffmpeg(frames);
-        const fadeFrom = start === null ? wav.length / 2 : start + 2 * (end - start);
+        const fadeFrom = start === null ? wav.length / 2 : start + loopCount * (end - start);
         assert.ok(expected.length >= 2 * fadeFrom, what);
         assert.ok(wav.subarray(0, 2 * fadeFrom).every((sample, i) => sample === expected[i]), what);
         if (!hasVgmstream) continue;
@@ -130,7 +138,8 @@ function wavTest(engine, browser) {
         // far its decoder is from FFmpeg's. Then it renders the loop file, through the TXTH file.
         const vgmstreamOf = (file) => {
           const out = path.join(sandbox.folder('vgmstream'), 'out.wav');
-          assert.equal(spawnSync(vgmstream, ['-o', out, file], {cwd: native.folder}).status, 0);
+          const args = ['-l', `${loopCount}`, '-f', `${fadeSeconds}`, '-o', out, file];
+          assert.equal(spawnSync(vgmstream, args, {cwd: native.folder}).status, 0);
           return wavSamples(out);
         };
         const asPlayed = path.join(sandbox.folder('vgmstream'), 'played.adpcm');
@@ -144,7 +153,8 @@ function wavTest(engine, browser) {
           decoders = Math.max(decoders, Math.abs(expected[i] - decoded[i]));
           ours = Math.max(ours, Math.abs(wav[i] - theirs[i]));
         }
-        t.diagnostic(`${what}: vgmstream's decoder is ${decoders} from FFmpeg's, the page ${ours}`);
+        t.diagnostic(`${what}, ${loopCount} loops, ${fadeSeconds} s fade: vgmstream's decoder is ` +
+                     `${decoders} from FFmpeg's, the page ${ours}`);
         assert.ok(ours <= decoders, what);
       }
     }
@@ -174,6 +184,119 @@ function wavTest(engine, browser) {
       assert.equal((await pageLog(page)).at(-1), "Can't read file removed.bin", control);
     }
     assert.deepEqual(await page.errors(), []);
+  });
+}
+
+// The WAV files once, loops marked: each the track file's every frame, as FFmpeg decodes it, in a
+// file whose header, "smpl" chunk and all, is vgmstream-cli -L's for the same loop file.
+function markedTest(engine, browser) {
+  test('the WAV files once, loops marked, as vgmstream -L writes them', withFfmpeg, async (t) => {
+    if (!hasVgmstream) t.diagnostic('skipped: headers against vgmstream -L: vgmstream-cli not found');
+    const page = await browser().open();
+    const {made, short} = archives();
+    for (const archivePath of engine.name === 'chromium' ? [short, made] : [short]) {
+      const native = sandbox.native(archivePath);
+      await choose(page, archivePath);
+      const zip = await downloadZip(page, sandbox, '#save-wav-loop-zip');
+      assert.equal(zip.name, `${path.basename(archivePath, '.bin')}-wav-loop.zip`);
+      for (const txtp of Object.keys(native.files).filter((name) => name.endsWith('.txtp'))) {
+        const what = `${path.basename(archivePath)} ${txtp}`;
+        const wav = fs.readFileSync(path.join(zip.folder, txtp.replace('.txtp', '.wav')));
+        const loop = fs.readFileSync(path.join(native.folder, txtp), 'utf8').match(/#I (\d+) (\d+)/);
+        const headerSize = loop ? 0x70 : 0x2c;
+        assert.equal(wav.toString('latin1', headerSize - 8, headerSize - 4), 'data', what);
+        if (loop) {
+          assert.equal(wav.toString('latin1', 0x24, 0x28), 'smpl', what);
+          assert.deepEqual([wav.readUInt32LE(0x58), wav.readUInt32LE(0x5c)],
+                           [Number(loop[1]), Number(loop[2]) - 1], what);
+        }
+        const frames = fs.readFileSync(path.join(native.folder, txtp.replace('.txtp', '.adpcm')));
+        const samples = samplesOf(wav.subarray(headerSize)), expected = ffmpeg(frames);
+        assert.equal(samples.length, Math.floor(frames.length / 32) * 28 * 2, what);
+        assert.ok(samples.every((x, i) => x === expected[i]), what);
+        if (archivePath === made && txtp === 'BGM_000.txtp') {
+          assert.deepEqual([wav.readUInt32LE(0x58), wav.readUInt32LE(0x5c), samples.length / 2],
+                           [28672, 28284927, 28284956]);
+        }
+        if (!hasVgmstream) continue;
+        const out = path.join(sandbox.folder('vgmstream'), 'once.wav');
+        assert.equal(spawnSync(vgmstream, ['-L', '-o', out, txtp], {cwd: native.folder}).status, 0);
+        const theirs = fs.readFileSync(out);
+        assert.equal(wav.length, theirs.length, what);
+        assert.deepEqual(wav.subarray(0, headerSize), theirs.subarray(0, headerSize), what);
+      }
+    }
+    assert.deepEqual(await page.errors(), []);
+  });
+}
+
+// Play all and seeking, rendered by an offline audio context: tracks in a row, with no gap, are
+// their WAV files of the same settings joined, one that plays once among them; a play that
+// starts anywhere, as a seek does, in the intro, the first pass, the second and the third, gives
+// the very samples of a play from the start.
+function playerTest(engine, browser) {
+  test('play all: the tracks\' WAV files in a row; a seek lands on the very sample', withFfmpeg,
+       async () => {
+    const page = await browser().open();
+    const archivePath = archives().short;
+    const native = sandbox.native(archivePath);
+    await choose(page, archivePath);
+    // A play rendered: the tracks `order` with one loop and two seconds of fade, or BGM_000 for
+    // ever, scanned, then sought to sample `from`.
+    const render = (arg) => page.evaluate(async ({order, from, samples}) => {
+      const context = new OfflineAudioContext(2, samples, 44100), ahead = Math.ceil(samples / 50000) + 1;
+      const sound = order ? await startPlaylist(context, order.map((i) => tracks[i]),
+                                                {loops: 1, fade: 2}, ahead)
+                          : await startPlaylist(context, [tracks[0]], {loops: Infinity, fade: 0}, ahead);
+      sound.node.connect(context.destination);
+      await sound.ready;
+      if (from !== undefined) {
+        await sound.scan(0);
+        await sound.seek(0, from);
+      }
+      const rendered = await context.startRendering();
+      sound.stop();
+      const pcm = new Int16Array(2 * samples);
+      for (let channel = 0; channel < 2; ++channel) {
+        rendered.getChannelData(channel).forEach((x, i) => { pcm[2 * i + channel] = x * 32768; });
+      }
+      // As base64: a million samples as an array are more than Firefox's driver carries.
+      const bytes = new Uint8Array(pcm.buffer);
+      let text = '';
+      for (let i = 0; i < bytes.length; i += 0x8000) {
+        text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+      }
+      return btoa(text);
+    }, arg).then((text) => samplesOf(Buffer.from(text, 'base64')));
+
+    // Rendered before any download: after one, Firefox's driver no longer finds the page's own
+    // functions.
+    const order = [2, 0, 1];
+    const length = await page.evaluate((order) => order.reduce(
+        (sum, i) => sum + wavSamples(tracks[i], {loops: 1, fade: 2}), 0), order);
+    const all = await render({order, samples: length + 1000});
+
+    // BGM_000 loops from a sample in its first pair to one in its second.
+    const {start, end} = played(native.folder, 'BGM_000.adpcm', 0);
+    const samples = 30000, loop = end - start, secondPair = kPair / 32 * 28 + 1234;
+    for (const [what, from] of [['intro', 1234], ['second pair', secondPair],
+                                ['second pass', end + loop - 4321], ['third pass', end + loop + 77]]) {
+      const pcm = await render({from, samples});
+      const expected = ffmpeg(played(native.folder, 'BGM_000.adpcm', from + samples).frames);
+      assert.ok(pcm.every((x, i) => x === expected[2 * from + i]), what);
+    }
+    assert.deepEqual(await page.errors(), []);
+
+    await page.select('#loops', '1');
+    await page.select('#fade', '2');
+    const zip = await downloadZip(page, sandbox, '#save-wav-zip');
+    await page.select('#loops', '2');
+    await page.select('#fade', '10');
+    const wavs = samplesOf(Buffer.concat(order.map((i) => fs.readFileSync(
+        path.join(zip.folder, `BGM_00${i}.wav`)).subarray(44))));
+    assert.equal(wavs.length, 2 * length);
+    assert.ok(all.subarray(0, wavs.length).every((x, i) => x === wavs[i]), 'the WAV files, joined');
+    assert.ok(all.subarray(wavs.length).every((x) => x === 0), 'then silence');
   });
 }
 
@@ -262,7 +385,7 @@ function playTest(engine, browser) {
     await page.focus(button);
     await page.press('Enter');
     if (output) {
-      await page.waitFor(() => /^0:0\d \/ 0:1\d$/.test(
+      await page.waitFor(() => /^0:0\d \/ \d:\d\d$/.test(
           document.querySelector('tr[data-track=BGM_000] .position').textContent));
       assert.equal(await page.attribute(button, 'aria-pressed'), 'true');
       await page.press('Space');
@@ -284,6 +407,8 @@ for (const engine of engines) {
     before(() => { browser = new Sandbox(engine); });
     after(() => browser?.close());
     wavTest(engine, () => browser);
+    markedTest(engine, () => browser);
+    playerTest(engine, () => browser);
     playTest(engine, () => browser);
   });
 }
