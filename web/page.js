@@ -439,8 +439,9 @@ async function startPlay(context, {tracks, settings, index = 0, from = 0, ahead 
   });
   sound.ready = new Promise((resolve) => {
     node.port.onmessage = ({data}) => {
-      if (data.ready === 0) resolve();
-      if (data.ready && data.ready === seeking?.generation) seeking.resolve();
+      // The first play is ready, or a seek's that came before it was.
+      if ('ready' in data) resolve();
+      if ('ready' in data && data.ready === seeking?.generation) seeking.resolve();
       // Where the play before the last seek stood is no news.
       if (data.at !== undefined && data.generation === seeks) sound.onposition?.(data);
       if (data.ended) sound.onended?.();
@@ -465,7 +466,9 @@ async function startPlay(context, {tracks, settings, index = 0, from = 0, ahead 
     connect(scanner, {reader: scanReader}, (data) => {
       if (data.marks) soundWorker.postMessage({marks: {index, marks: data.marks}});
       if (data.marks || data.failed) {
+        // A play of many tracks scans each: its workers go once it is done.
         scanner.terminate();
+        scanReader.terminate?.();
         resolve();
       }
     });
@@ -517,9 +520,11 @@ try {
 // The player: one play at a time, of the tracks from one on.
 let audio = null, gain = null, player = null;
 const playerBar = byId('player'), seekBar = byId('seek'), pauseButton = byId('pause');
-// The bar covers the window's foot: the page ends that much lower, so that nothing stays under it.
+// The bar covers the window's foot: the page ends that much lower, and a control brought into
+// view, by Tab or otherwise, stops above the bar, so that nothing stays under it.
 new ResizeObserver(() => {
   document.body.style.paddingBottom = `calc(1rem + ${playerBar.offsetHeight}px)`;
+  document.documentElement.style.scrollPaddingBottom = `${playerBar.offsetHeight}px`;
 }).observe(playerBar);
 
 // The samples of a track's play, with the settings: for ever, its loop's end.
@@ -558,13 +563,17 @@ function showPlayer() {
   const to = track.loops ? Math.min(track.end / length, 1) * 100 : 0;
   seekBar.parentElement.style.setProperty('--loop-from', `${from}%`);
   seekBar.parentElement.style.setProperty('--loop-to', `${to}%`);
+  showPosition();
 }
+
+// Where the player stands, in samples of the track's play: played for ever, in the track.
+const playerAt = () => (player.forever ? player.at : player.played);
 
 function showPosition() {
   if (!player) return;
-  const track = tracks[player.index], length = playLength(track);
-  const where = settings().loops === Infinity ? player.at : player.played;
+  const track = tracks[player.index], length = playLength(track), where = playerAt();
   const text = `${time(where)} / ${time(length)}`;
+  seekBar.setAttribute('aria-valuetext', text);
   byId('now').textContent = `${track.name.replace(/\.adpcm$/, '')} · ${text}`;
   const row = table.tBodies[0].rows[tracks.indexOf(track)];
   if (row) row.querySelector('.position').textContent = text;
@@ -615,7 +624,7 @@ async function playFrom(index, from = 0) {
   } catch (error) {
     return soundFailed(`Can't play: ${error.message}`);
   }
-  const mine = player = {index, at: from, played: from};
+  const mine = player = {index, at: from, played: from, forever: settings().loops === Infinity};
   showPlayer();
   showTrack();
   const timeout = new Promise((resolve) => setTimeout(resolve, kSoundStartSeconds * 1000, 'late'));
@@ -626,7 +635,9 @@ async function playFrom(index, from = 0) {
     sound.onposition = ({at, played, index}) => {
       if (player !== mine) return;
       if (index !== mine.index) {
+        // The next track: where a seek may start in it, found ahead.
         mine.index = index;
+        sound.scan(index);
         showPlayer();
         showTrack();
       }
@@ -640,7 +651,8 @@ async function playFrom(index, from = 0) {
     if (player !== mine) return;
     sound.node.connect(gain);
     await resumed;
-    return audio.state === 'running' ? 'playing' : 'silent';
+    // Paused meanwhile by the user, it is no sign of a browser that gives no sound.
+    return audio.state === 'running' || mine.paused ? 'playing' : 'silent';
   })();
   try {
     const outcome = await Promise.race([starting, timeout]);
@@ -653,12 +665,14 @@ async function playFrom(index, from = 0) {
 
 // The play starts again at sample `sample` of tracks[index].
 function seekTo(index, sample) {
-  if (!player?.sound) return;
+  if (!player) return;
   const length = playLength(tracks[index]);
   sample = Math.max(0, Math.min(Math.round(sample), length - 1));
+  // Before the play has started, it starts again there.
+  if (!player.sound) return playFrom(index, sample);
+  if (index !== player.index) player.sound.scan(index);
   Object.assign(player, {index, at: sample, played: sample});
   player.sound.seek(index, sample);
-  if (index !== player.index) player.sound.scan(index);
   showPlayer();
   showTrack();
   showPosition();
@@ -684,7 +698,8 @@ function previous() {
 }
 function pause() {
   if (!player || !audio) return;
-  (audio.state === 'suspended' ? audio.resume() : audio.suspend()).then(() => {
+  player.paused = audio.state !== 'suspended';
+  (player.paused ? audio.suspend() : audio.resume()).then(() => {
     showPlayer();
     try {
       navigator.mediaSession.playbackState = audio.state === 'suspended' ? 'paused' : 'playing';
@@ -703,7 +718,7 @@ function showTrack() {
     navigator.mediaSession.metadata = new MediaMetadata({
       title: tracks[player.index].name.replace(/\.adpcm$/, ''), album: archive.name,
       artist: 'vorsplit'});
-    navigator.mediaSession.playbackState = 'playing';
+    navigator.mediaSession.playbackState = audio?.state === 'suspended' ? 'paused' : 'playing';
   } catch {}
 }
 const mediaActions = {
@@ -712,8 +727,8 @@ const mediaActions = {
   nexttrack: next,
   previoustrack: previous,
   seekto: ({seekTime}) => player && seekTo(player.index, seekTime * rate()),
-  seekforward: ({seekOffset = 10}) => player && seekTo(player.index, player.played + seekOffset * rate()),
-  seekbackward: ({seekOffset = 10}) => player && seekTo(player.index, player.played - seekOffset * rate()),
+  seekforward: ({seekOffset = 10}) => player && seekTo(player.index, playerAt() + seekOffset * rate()),
+  seekbackward: ({seekOffset = 10}) => player && seekTo(player.index, playerAt() - seekOffset * rate()),
 };
 for (const [action, handler] of Object.entries(mediaActions)) {
   try {
@@ -771,7 +786,7 @@ for (const choice of [loopsChoice, fadeChoice]) {
     tracks.forEach((track, i) => trackTexts(track, table.tBodies[0].rows[i]));
     showWavSize();
     keepSettings();
-    if (player) playFrom(player.index, Math.min(player.played, playLength(tracks[player.index]) - 1));
+    if (player) playFrom(player.index, Math.min(playerAt(), playLength(tracks[player.index]) - 1));
   });
 }
 volume.addEventListener('input', () => {
@@ -809,7 +824,7 @@ document.addEventListener('keydown', (event) => {
              player) {
     // On the seek bar too: a step of one sample is too small for a key.
     event.preventDefault();
-    seekTo(player.index, player.played + (key === 'ArrowLeft' ? -5 : 5) * rate());
+    seekTo(player.index, playerAt() + (key === 'ArrowLeft' ? -5 : 5) * rate());
   } else if ((key === 'n' || key === 'N') && !event.target.closest?.('input, select, textarea')) {
     next();
   } else if ((key === 'p' || key === 'P') && !event.target.closest?.('input, select, textarea')) {

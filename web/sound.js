@@ -34,7 +34,8 @@ class TrackSound {
 
   // The sample of the play that byte `offset` of the track file begins in pass `pass`.
   sampleAt(pass, offset) {
-    const sample = offset / kPairBytes * kSamplesPerFrame;
+    // A lone frame of channel 0 before `offset` waits in the decoder, and counts for no sample.
+    const sample = Math.floor(offset / kPairBytes) * kSamplesPerFrame;
     if (pass === 0) return sample;
     const {start, end} = this.track;
     return end + (pass - 1) * (end - start) + sample - start;
@@ -75,8 +76,8 @@ class TrackSound {
   // which its length pays for.
   async *frames(at = {pass: 0, pair: this.track.pair, offset: 0}) {
     const m = this.m, loopBytes = this.endBytes - this.startBytes;
-    let caching = at.pass === 0 && at.offset <= this.startBytes && this.looping &&
-                  loopBytes <= m._page_loop_cache_size();
+    const fits = this.looping && loopBytes <= m._page_loop_cache_size();
+    let caching = at.pass === 0 && at.offset <= this.startBytes && fits;
     if (at.pass === 0) {
       for await (const {pair, offset, length} of this.pairs(at.pair, at.offset)) {
         if (!this.loopStart && offset + length > this.startBytes) this.loopStart = {pair, offset};
@@ -89,11 +90,15 @@ class TrackSound {
       }
     }
     if (!this.looping || !this.loopStart) return;
+    // A play that started past the loop's start, a seek's, reads a loop that fits into the cache
+    // now, so that a short loop is not read from the archive once a pass.
+    if (fits && !caching) caching = await this.cacheLoop();
     if (caching) {
-      this.mark(1, this.loopStart.pair, this.loopStart.offset, this.startBytes);
-      for (let pass = 1; ; ++pass) {
+      if (at.pass === 0) this.mark(1, this.loopStart.pair, this.loopStart.offset, this.startBytes);
+      let first = at.pass > 0 ? at.begins - this.startBytes : 0;
+      for (let pass = Math.max(at.pass, 1); ; ++pass, first = 0) {
         if (pass === 2) this.settle();
-        yield {from: 0, to: loopBytes, cached: true};
+        yield {from: first, to: loopBytes, cached: true};
       }
     }
     let next = at.pass > 0 ? at : this.loopStart;
@@ -111,6 +116,16 @@ class TrackSound {
         if (offset + length >= this.endBytes) break;
       }
     }
+  }
+
+  // Reads the loop into the module's cache: whether it fits.
+  async cacheLoop() {
+    for await (const {offset, length} of this.pairs(this.loopStart.pair, this.loopStart.offset)) {
+      const from = Math.max(offset, this.startBytes), to = Math.min(offset + length, this.endBytes);
+      if (to > from && this.m._page_cache_loop(from - offset, to - from) !== 1) return false;
+      if (offset + length >= this.endBytes) break;
+    }
+    return true;
   }
 
   // At the loop's start in the third pass: whether the decoder's history is what it was there in
@@ -206,6 +221,7 @@ async function play({file, tracks, rate, ahead, settings, index = 0, from = 0}, 
     if (data.marks) known.set(data.marks.index, data.marks.marks);
     wake?.();
   };
+  beforePlay.splice(0).forEach(onPlay);
   try {
     for (let i = index; i < tracks.length;) {
       const sound = new TrackSound(module, file, tracks[i], rate, chunks, settings);
@@ -232,7 +248,10 @@ async function play({file, tracks, rate, ahead, settings, index = 0, from = 0}, 
       if (!seek) {
         ++i;
         from = 0;
-        continue;
+        if (i < tracks.length) continue;
+        // The last slices still play: a seek meanwhile starts the play again.
+        port.postMessage({end: true, generation});
+        while (!seek) await new Promise((resolve) => { wake = resolve; });
       }
       // A seek: the worklet drops what it holds, and the play starts again there.
       ({index: i, sample: from, generation} = seek);
@@ -240,12 +259,13 @@ async function play({file, tracks, rate, ahead, settings, index = 0, from = 0}, 
       sent = taken = 0;
       seek = null;
     }
-    port.postMessage({end: true, generation});
   } catch (error) {
     postMessage({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
   }
 }
-let onPlay = () => {};
+// Seeks and marks that come while the module loads wait for the play.
+const beforePlay = [];
+let onPlay = (data) => beforePlay.push(data);
 
 // Decodes a track's first two passes, as fast as it can, for where a play may start in it:
 // answers {marks: {marks, settled}}.
@@ -255,7 +275,7 @@ async function scan({file, track, rate, settings}, reader) {
   try {
     for await (const {pcm, at} of sound.slices()) {
       const count = pcm.length / 2;
-      if (!sound.looping || at + count >= end + 2 * (end - start) || at + count >= sound.samples) {
+      if ((sound.looping && at + count >= end + 2 * (end - start)) || at + count >= sound.samples) {
         break;
       }
     }
