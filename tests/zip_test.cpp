@@ -150,15 +150,8 @@ TEST(Zip, ChecksumsAsEveryZipReaderDoes) {
   }
 }
 
-// The files of a split: the players' files, tracks, an empty track, loop files; one track of
-// several pieces, as the page hands it over a chunk at a time.
-TEST(Zip, FourReadersTakeWhatThePageWrites) {
-  ZipFolder folder;
-  const Files files = {
-      {".adpcm.txth", 300}, {"44100Hz.genh", 64}, {"48000Hz.genh", 64},  {"BGM_000.adpcm", 2458000},
-      {"BGM_000.txtp", 33}, {"BGM_001.adpcm", 0}, {"BGM_002.adpcm", 16}, {"BGM_002.txtp", 14},
-  };
-  const fs::path zip = folder.root / "音楽-tracks.zip";
+// Writes files as the zip `zip`, and has every reader take it.
+void zip_and_read(const fs::path& zip, const Files& files) {
   std::FILE* const out = std::fopen(zip.c_str(), "wb");
   ASSERT_NE(out, nullptr);
   write_zip(files, [&](const unsigned char* bytes, std::size_t n) {
@@ -168,19 +161,23 @@ TEST(Zip, FourReadersTakeWhatThePageWrites) {
   check_readers(zip, files);
 }
 
+// The files of a split: the players' files, tracks, an empty track, loop files; one track of
+// several pieces, as the page hands it over a chunk at a time.
+TEST(Zip, FourReadersTakeWhatThePageWrites) {
+  ZipFolder folder;
+  const Files files = {
+      {".adpcm.txth", 300}, {"44100Hz.genh", 64}, {"48000Hz.genh", 64},  {"BGM_000.adpcm", 2458000},
+      {"BGM_000.txtp", 33}, {"BGM_001.adpcm", 0}, {"BGM_002.adpcm", 16}, {"BGM_002.txtp", 14},
+  };
+  zip_and_read(folder.root / "音楽-tracks.zip", files);
+}
+
 // Past 4 GiB: a file larger than 4 GiB, and one whose place in the zip lies beyond. Long (it
 // writes 4 GiB and has every reader read it), so outside the default run: ctest -L long.
 TEST(Zip, PastFourGibibytes) {
   ZipFolder folder;
   const Files files = {{"BGM_000.adpcm", (std::uint64_t{1} << 32) + 4096}, {"BGM_000.txtp", 33}};
-  const fs::path zip = folder.root / "large.zip";
-  std::FILE* const out = std::fopen(zip.c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  write_zip(files, [&](const unsigned char* bytes, std::size_t n) {
-    ASSERT_EQ(std::fwrite(bytes, 1, n, out), n);
-  });
-  ASSERT_EQ(std::fclose(out), 0);
-  check_readers(zip, files);
+  zip_and_read(folder.root / "large.zip", files);
 }
 
 }  // namespace

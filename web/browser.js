@@ -222,9 +222,13 @@ class WebDriverTab extends Tab {
     return result?.value;
   }
   script(source) { return this.driver.executeScript(source); }
+  // Brought to the window's middle first, as puppeteer does: WebDriver scrolls it just into view,
+  // where the page's player bar may cover it.
   async click(selector) {
     const {By} = require('selenium-webdriver');
-    await (await this.driver.findElement(By.css(selector))).click();
+    const element = await this.driver.findElement(By.css(selector));
+    await this.driver.executeScript('arguments[0].scrollIntoView({block: "center"})', element);
+    await element.click();
   }
   async choose(selector, file) {
     const {By} = require('selenium-webdriver');

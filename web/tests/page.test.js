@@ -335,72 +335,77 @@ for (const engine of engines) {
         return {row: row?.dataset.track, current: row?.getAttribute('aria-current'),
                 text: document.getElementById('now').textContent,
                 seek: Number(document.getElementById('seek').value),
-                title: navigator.mediaSession?.metadata?.title,
-                album: navigator.mediaSession?.metadata?.album};
+                title: navigator.mediaSession?.metadata?.title ?? null,
+                album: navigator.mediaSession?.metadata?.album ?? null};
       });
-      const playing = (name, from = 0) => page.waitFor(([name, from]) => {
+      // Resolves once playable[track] plays, between `from` and `to` seconds of its play.
+      const playing = (track, from = 0, to = null) => page.waitFor(([name, from, to]) => {
         const row = document.querySelector('#tracks tr.playing');
-        return row?.dataset.track === name && Number(document.getElementById('seek').value) >= from;
-      }, [name, from], {timeout: 10000});
+        const at = Number(document.getElementById('seek').value) / 44100;
+        return row?.dataset.track === name && at >= from && (to === null || at < to);
+      }, [playable[track], from, to], {timeout: 10000});
+      const paused = (pressed) => page.waitFor((pressed) =>
+          document.getElementById('pause').getAttribute('aria-pressed') === pressed, pressed);
 
-      await page.focus('#play-all');
+      // A row's Play, from the keyboard, plays from its track on, and stops again; where the
+      // engine gives the page no sound output, the page says so within seconds.
+      const rowPlay = `tr[data-track=${playable[1]}] button.play`;
+      await page.focus(rowPlay);
       await page.press('Enter');
       await page.waitFor(() => document.body.dataset.state === 'failed' ||
-                               document.querySelector('#tracks tr.playing .position').textContent,
+                               document.querySelector('#tracks tr.playing .position')?.textContent,
                          null, {timeout: 8000});
       if (await page.evaluate(() => document.body.dataset.state === 'failed')) {
         assert.equal(await page.text('#message'),
                      "Failed: Can't play: this browser gives the page no sound output.");
+        assert.equal(await page.attribute(rowPlay, 'aria-pressed'), 'false');
         t.diagnostic(`${engine.name} gives the page no sound output: its player is not driven ` +
                      '(headless Firefox needs a sound server: apt install pulseaudio)');
         return;
       }
+      assert.deepEqual([(await now()).row, await page.attribute(rowPlay, 'aria-pressed'),
+                        await page.text(rowPlay)], [playable[1], 'true', 'Stop']);
+      await page.press('Space');
+      await page.waitFor((rowPlay) => document.querySelector(rowPlay).textContent === 'Play', rowPlay);
+      assert.deepEqual([(await now()).row, await page.text(`tr[data-track=${playable[1]}] .position`)],
+                       [undefined, '']);
+
+      // Play all, then each key and each of the lock screen's actions in turn; the lock screen
+      // shows the track that plays, where the engine has one.
+      await page.focus('#play-all');
+      await page.press('Enter');
+      await page.waitFor(() => /^BGM_000 · 0:0[1-9]/.test(document.getElementById('now').textContent));
       const first = await now();
       assert.deepEqual([first.row, first.current], [playable[0], 'true']);
       assert.match(first.text, new RegExp(`^${playable[0]} · 0:0\\d / \\d+:\\d\\d$`));
-      if (first.title !== undefined) {
-        assert.deepEqual([first.title, first.album], [playable[0], 'player.bin']);
+      if (first.title !== null) assert.deepEqual([first.title, first.album], [playable[0], 'player.bin']);
+      const key = (name) => () => page.press(name);
+      const action = (name, details) => () => page.evaluate(([name, details]) => mediaActions[name](details),
+                                                            [name, details]);
+      // [what, to the track and seconds of its play]; N and P work on a button too, the arrows
+      // away from one, or on the seek bar. P within a track's first seconds goes to the one before.
+      for (const [act, track, from, to] of [
+        [key('n'), 1, 0], [key('p'), 0, 0], [() => page.evaluate(() => document.activeElement.blur()), 0, 0],
+        [key('ArrowRight'), 0, 5], [action('seekto', {seekTime: 2}), 0, 2, 5],
+        [action('seekforward', {}), 0, 12], [() => page.focus('#seek'), 0, 12],
+        [key('ArrowRight'), 0, 17], [action('nexttrack'), 1, 0], [action('previoustrack'), 0, 0],
+      ]) {
+        await act();
+        await playing(track, from, to);
+        if (track === 1 && (await now()).title !== null) assert.equal((await now()).title, playable[1]);
       }
-      // N and P, wherever the focus is but in a field; P within a track's first seconds goes to
-      // the one before.
-      await page.press('n');
-      await playing(playable[1]);
-      if ((await now()).title !== undefined) assert.equal((await now()).title, playable[1]);
-      await page.press('p');
-      await playing(playable[0]);
-      // The arrows go 5 s on and back, away from the buttons; Space pauses and plays on.
+      // Space pauses and plays on, away from a button; so do the lock screen's actions.
       await page.evaluate(() => document.activeElement.blur());
-      await page.press('ArrowRight');
-      await playing(playable[0], 5 * 44100);
-      await page.press('Space');
-      await page.waitFor(() => document.getElementById('pause').getAttribute('aria-pressed') === 'true');
-      assert.equal(await page.text('#pause'), 'Resume');
-      await page.press('Space');
-      await page.waitFor(() => document.getElementById('pause').getAttribute('aria-pressed') === 'false');
-      // The lock screen's actions.
-      await page.evaluate(() => mediaActions.seekto({seekTime: 2}));
-      await playing(playable[0], 2 * 44100);
-      assert.ok((await now()).seek < 5 * 44100);
-      await page.evaluate(() => mediaActions.seekforward({}));
-      await playing(playable[0], 12 * 44100);
-      await page.evaluate(() => mediaActions.nexttrack());
-      await playing(playable[1]);
-      await page.evaluate(() => mediaActions.previoustrack());
-      await playing(playable[0]);
-      await page.evaluate(() => mediaActions.pause());
-      await page.waitFor(() => document.getElementById('pause').getAttribute('aria-pressed') === 'true');
-      await page.evaluate(() => mediaActions.play());
-      await page.waitFor(() => document.getElementById('pause').getAttribute('aria-pressed') === 'false');
-      // The seek bar, by keys: 5 s on from where it stands.
-      await page.focus('#seek');
-      const before = (await now()).seek;
-      await page.press('ArrowRight');
-      await playing(playable[0], before + 5 * 44100);
+      for (const [act, pressed] of [[key('Space'), 'true'], [key('Space'), 'false'],
+                                    [action('pause'), 'true'], [action('play'), 'false']]) {
+        await act();
+        await paused(pressed);
+        assert.equal(await page.text('#pause'), pressed === 'true' ? 'Resume' : 'Pause');
+      }
       // A rate changed stops the sound, and says so.
       await page.select('#rate', '48000');
       assert.equal(await page.text('#message'), 'Stopped playing: the sample rate changed.');
-      assert.equal((await now()).row, undefined);
-      assert.equal(await page.text('#now'), 'Nothing plays.');
+      assert.deepEqual([(await now()).row, await page.text('#now')], [undefined, 'Nothing plays.']);
       await page.select('#rate', '44100');
       assert.deepEqual(await page.errors(), []);
     });
