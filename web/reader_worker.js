@@ -11,14 +11,18 @@
 // Of the ways to read a File, a byte stream into a buffer used again and again is the fastest,
 // and the longer the stream the faster: one stream over 1 GiB reads it in about a third of the
 // time of a stream for each 8 MB, and FileReaderSync is slower still. The browser looks at the
-// file again as each stream opens, and finds a file removed or changed since it was chosen: a
-// stream for each 32 chunks, 128 MB, keeps nearly all the speed. Where a File's stream is no byte
+// file again as each stream opens, and finds a file removed or changed since it was chosen:
+// streams of up to 32 chunks, 128 MB, keep nearly all the speed. Where a File's stream is no byte
 // stream (WebKit's), its chunks are copied into the buffer.
 function serveFile(port) {
   const kStreamChunks = 32;
   // What the tools meet as a read error: the file went, or changed, since it was chosen.
   const unreadable = new Error('unreadable');
   let id, file, from, at, end, chunk, reader = null, byob, pending = null, reading = false;
+  // Where the open stream ends, and how many chunks the next holds: one after a start, twice as
+  // many each time after, up to kStreamChunks. WebKit reads a stream's whole slice before its
+  // first chunk comes: 128 MB for a seek's first chunk took half a second there.
+  let streamEnd = 0, streamChunks = 1;
   let generation = 0;
   const free = [];
 
@@ -27,7 +31,9 @@ function serveFile(port) {
   async function read(buffer) {
     const mine = generation, length = Math.min(chunk, end - at);
     if (!reader) {
-      const stream = file.slice(at, Math.min(end, at + kStreamChunks * chunk)).stream();
+      streamEnd = Math.min(end, at + streamChunks * chunk);
+      streamChunks = Math.min(2 * streamChunks, kStreamChunks);
+      const stream = file.slice(at, streamEnd).stream();
       try {
         reader = stream.getReader({mode: 'byob'});
         byob = true;
@@ -71,7 +77,7 @@ function serveFile(port) {
     }
     if (filled < length) throw unreadable;
     // The stream of these chunks is at its end: the next opens another.
-    if ((at - from) % (kStreamChunks * chunk) === 0 || at === end) reader = null;
+    if (at === streamEnd) reader = null;
     return {id, buffer, length};
   }
 
@@ -98,6 +104,7 @@ function serveFile(port) {
       at = from;
       reader?.cancel().catch(() => {});
       reader = null;
+      streamChunks = 1;
       ++generation;
     }
     free.push(...(data.buffers ?? [data.buffer]));
