@@ -538,8 +538,10 @@ function showPlayer() {
   pauseButton.disabled = byId('next').disabled = byId('previous').disabled = seekBar.disabled =
       !playing;
   byId('play-all').textContent = playing ? 'Stop' : 'Play all';
-  pauseButton.textContent = playing && audio?.state === 'suspended' ? 'Resume' : 'Pause';
-  pauseButton.setAttribute('aria-pressed', String(playing && audio?.state === 'suspended'));
+  // Paused by the user: the context is also suspended, briefly, while a play starts.
+  const paused = playing && Boolean(player.paused);
+  pauseButton.textContent = paused ? 'Resume' : 'Pause';
+  pauseButton.setAttribute('aria-pressed', String(paused));
   for (const row of table.tBodies[0].rows) {
     const mine = playing && tracks[player.index] === row.track;
     row.classList.toggle('playing', mine);
@@ -698,11 +700,12 @@ function previous() {
 }
 function pause() {
   if (!player || !audio) return;
-  player.paused = audio.state !== 'suspended';
+  player.paused = !player.paused;
+  showPlayer();
   (player.paused ? audio.suspend() : audio.resume()).then(() => {
     showPlayer();
     try {
-      navigator.mediaSession.playbackState = audio.state === 'suspended' ? 'paused' : 'playing';
+      navigator.mediaSession.playbackState = player?.paused ? 'paused' : 'playing';
     } catch {}
   });
 }
@@ -718,12 +721,12 @@ function showTrack() {
     navigator.mediaSession.metadata = new MediaMetadata({
       title: tracks[player.index].name.replace(/\.adpcm$/, ''), album: archive.name,
       artist: 'vorsplit'});
-    navigator.mediaSession.playbackState = audio?.state === 'suspended' ? 'paused' : 'playing';
+    navigator.mediaSession.playbackState = player.paused ? 'paused' : 'playing';
   } catch {}
 }
 const mediaActions = {
-  play: () => (player ? audio.state === 'suspended' && pause() : byId('play-all').click()),
-  pause: () => player && audio.state === 'running' && pause(),
+  play: () => (player ? player.paused && pause() : byId('play-all').click()),
+  pause: () => player && !player.paused && pause(),
   nexttrack: next,
   previoustrack: previous,
   seekto: ({seekTime}) => player && seekTo(player.index, seekTime * rate()),
