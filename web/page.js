@@ -553,6 +553,8 @@ function showPlayer() {
     play.setAttribute('aria-label', `${mine ? 'Stop' : 'Play'} ${row.dataset.track}`);
     if (!mine) row.querySelector('.position').textContent = '';
   }
+  // With nothing to seek in, the bar takes one row less of a phone's screen.
+  seekBar.parentElement.hidden = !playing;
   if (!playing) {
     byId('now').textContent = 'Nothing plays.';
     seekBar.value = 0;
