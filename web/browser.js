@@ -237,7 +237,8 @@ class WebDriverTab extends Tab {
   async press(key) {
     const {Key} = require('selenium-webdriver');
     const keys = {Enter: Key.ENTER, Space: ' ', Tab: Key.TAB, Escape: Key.ESCAPE,
-                  ArrowLeft: Key.ARROW_LEFT, ArrowRight: Key.ARROW_RIGHT};
+                  ArrowLeft: Key.ARROW_LEFT, ArrowRight: Key.ARROW_RIGHT, ArrowUp: Key.ARROW_UP,
+                  ArrowDown: Key.ARROW_DOWN};
     await this.driver.actions().sendKeys(keys[key] ?? key).perform();
   }
   // The page's viewport made width × height: the window is that much larger than its viewport.

@@ -788,6 +788,8 @@ rateChoice.addEventListener('change', () => {
 // What plays goes on where it is, with the new settings.
 for (const choice of [loopsChoice, fadeChoice]) {
   choice.addEventListener('change', () => {
+    // A fade typed out of bounds, or not a number, shows what it counts as.
+    fadeChoice.value = settings().fade;
     tracks.forEach((track, i) => trackTexts(track, table.tBodies[0].rows[i]));
     showWavSize();
     keepSettings();

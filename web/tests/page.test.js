@@ -54,14 +54,21 @@ const time = (sample) => {
          String(ms % 1000).padStart(3, '0');
 };
 
-// Every control a user can reach, where the page shows it: its name and its size.
+// Every control a user can reach, where the page shows it: its name, its size, and whether it is
+// disabled now.
 const controls = () => [...document.querySelectorAll('button, select, input:not([type=file]), [tabindex="0"]')]
     .filter((element) => element.offsetParent !== null && !element.closest('[hidden]'))
     .map((element) => {
       const {width, height} = element.getBoundingClientRect();
       return {name: element.id || element.getAttribute('aria-label') || element.textContent,
-              width, height};
+              width, height, disabled: element.disabled === true};
     });
+// The name controls() gives the focused element.
+const focused = () => {
+  const element = document.activeElement;
+  if (element === document.body) return 'BODY';
+  return element.id || element.getAttribute('aria-label') || element.textContent;
+};
 
 const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 // What axe-core finds wrong in the page as it stands, by rule and element.
@@ -127,7 +134,8 @@ for (const engine of engines) {
     });
 
     // The players' files of a sample rate of 48000 say so; the tracks' lengths follow the rate.
-    // The rate and the player's settings are the page's again at the next visit.
+    // The rate and the player's settings are the page's again at the next visit; a fade out of
+    // bounds is brought within them.
     test('the sample rate goes into the TXTH file and the lengths; settings are kept', async () => {
       const page = await sandbox.open();
       const archivePath = path.join(sandbox.folder('archives'), 'rate.bin');
@@ -141,7 +149,10 @@ for (const engine of engines) {
       assert.match(txth, /^sample_rate = 48000$/m);
       assert.deepEqual(Object.keys(zip.files).filter((name) => !name.startsWith('BGM')), players);
       await page.select('#loops', 'for ever');
-      await page.select('#fade', '25');
+      for (const [typed, shown] of [['45', '30'], ['', '0'], ['-3', '0'], ['25', '25']]) {
+        await page.select('#fade', typed);
+        assert.equal(await page.evaluate(() => document.getElementById('fade').value), shown);
+      }
       const again = await sandbox.open();
       assert.deepEqual(await again.evaluate(() => ['rate', 'loops', 'fade'].map(
           (id) => document.getElementById(id).value)), ['48000', 'for ever', '25']);
@@ -382,26 +393,68 @@ for (const engine of engines) {
       const key = (name) => () => page.press(name);
       const action = (name, details) => () => page.evaluate(([name, details]) => mediaActions[name](details),
                                                             [name, details]);
+      // Tab, from the control `from` on, to the one of that name, then presses key. (In headless
+      // Firefox, once Tab has left the page, Enter no longer presses a button: no Tab goes
+      // round here but the last.)
+      const tabTo = (name, key = 'Enter', from = '#play-all') => async () => {
+        await page.focus(from);
+        for (let tabs = 0; await page.evaluate(focused) !== name; ++tabs) {
+          assert.ok(tabs < 10, `Tab never reaches ${name}`);
+          await page.press('Tab');
+        }
+        await page.press(key);
+      };
+
       // [what, to the track and seconds of its play]; N and P work on a button too, the arrows
       // away from one, or on the seek bar. P within a track's first seconds goes to the one before.
-      for (const [act, track, from, to] of [
-        [key('n'), 1, 0], [key('p'), 0, 0], [() => page.evaluate(() => document.activeElement.blur()), 0, 0],
+      for (const [step, [act, track, from, to]] of [
+        [tabTo('next'), 1, 0], [key('p'), 0, 0], [key('n'), 1, 0], [tabTo('previous', 'Space'), 0, 0],
+        [() => page.evaluate(() => document.activeElement.blur()), 0, 0],
         [key('ArrowRight'), 0, 5], [action('seekto', {seekTime: 2}), 0, 2, 5],
         [action('seekforward', {}), 0, 12], [() => page.focus('#seek'), 0, 12],
         [key('ArrowRight'), 0, 17], [action('nexttrack'), 1, 0], [action('previoustrack'), 0, 0],
-      ]) {
+      ].entries()) {
         await act();
-        await playing(track, from, to);
+        await playing(track, from, to).catch((error) => assert.fail(`step ${step}: ${error.message}`));
         if (track === 1 && (await now()).title !== null) assert.equal((await now()).title, playable[1]);
       }
-      // Space pauses and plays on, away from a button; so do the lock screen's actions.
+      // Space pauses and plays on, away from a button; so do the lock screen's actions, and
+      // Pause by Enter and by Space.
       await page.evaluate(() => document.activeElement.blur());
       for (const [act, pressed] of [[key('Space'), 'true'], [key('Space'), 'false'],
-                                    [action('pause'), 'true'], [action('play'), 'false']]) {
+                                    [action('pause'), 'true'], [action('play'), 'false'],
+                                    [tabTo('pause'), 'true'], [key('Space'), 'false']]) {
         await act();
         await paused(pressed);
         assert.equal(await page.text('#pause'), pressed === 'true' ? 'Resume' : 'Pause');
       }
+      // The volume, the loop count and the fade by their keys: the play goes on with them, and
+      // they are kept.
+      await tabTo('volume', 'ArrowLeft')();
+      await tabTo('loops', 'ArrowDown', '#rate')();
+      await tabTo('fade', 'ArrowUp', '#rate')();
+      await playing(0);
+      assert.deepEqual(await page.evaluate(() => [gain.gain.value, JSON.parse(localStorage.getItem('vorsplit'))]),
+                       [0.949999988079071, {rate: '44100', loops: '3', fade: '11', volume: '0.95'}]);
+      await page.press('ArrowDown');
+      await tabTo('loops', 'ArrowUp', '#rate')();
+
+      // Tab alone reaches every control the page shows, in the order it shows them, and comes
+      // round again.
+      const reached = [];
+      for (;;) {
+        await page.press('Tab');
+        const name = await page.evaluate(focused);
+        if (name === reached[0]) break;
+        if (name !== 'BODY') reached.push(name);
+        assert.ok(reached.length < 60, reached.join());
+      }
+      const shown = (await page.evaluate(controls)).filter((control) => !control.disabled);
+      const start = reached.indexOf(shown[0].name);
+      assert.deepEqual([...reached.slice(start), ...reached.slice(0, start)],
+                       shown.map((control) => control.name));
+      assert.ok(reached.includes('next') && reached.includes('seek'));
+
       // A rate changed stops the sound, and says so.
       await page.select('#rate', '48000');
       assert.equal(await page.text('#message'), 'Stopped playing: the sample rate changed.');
