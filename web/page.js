@@ -344,9 +344,9 @@ function saveWav(route, folder, which = tracks.filter((track) => track.playable)
 // decodes. The worklet takes {source, ahead}, a port to the worker that sends it slices of two
 // channels, {left, right, at, played, index, generation}, {flush, generation} after a seek, and
 // {end}; it answers the worker {took, generation} for each slice played, and the page {ready:
-// generation} once it holds `ahead` slices or the whole play, ten times a second {at, played,
-// index, generation}: the track it plays, the sample of the track and of its play, and {ended}
-// after the last.
+// generation} once it holds `ahead` slices or the whole play, ten times a second and as soon as
+// a seek sounds {at, played, index, generation, time}: the track it plays, the sample of the
+// track and of its play, the context's time as it renders that; and {ended} after the last.
 function trackProcessor() {
   registerProcessor('track', class extends AudioWorkletProcessor {
     constructor() {
@@ -365,6 +365,8 @@ function trackProcessor() {
             this.generation = data.generation;
             this.ready = this.ended = false;
             this.now = null;
+            // Where the play stands after a seek is told as soon as it sounds.
+            this.untilReport = 0;
             return;
           }
           if (data.generation !== this.generation) return;
@@ -395,7 +397,7 @@ function trackProcessor() {
       }
       if ((this.untilReport -= left.length) <= 0 && this.now) {
         this.untilReport = sampleRate / 10;
-        this.port.postMessage(this.now);
+        this.port.postMessage({...this.now, time: currentTime});
       }
       if (this.ended && !this.slices.length) {
         this.port.postMessage({ended: true});

@@ -5,6 +5,8 @@
 // takes the same little memory.
 
 const kSamplesPerFrame = 28, kFrameBytes = 16, kPairBytes = 32;
+// A tenth of a second, in whole frames.
+const kShortSlice = 158 * kSamplesPerFrame;
 
 // A track's frames in the order a player takes them: [0, END), then, where it loops, [START,
 // END) again and again. The decoder's history runs on across the jump, as the sound chip's and
@@ -53,7 +55,8 @@ class TrackSound {
   async *pairs(pair, offset) {
     const m = this.m, pairSize = m._page_pair_size(), chunkPairs = m._page_chunk_pairs();
     const lastPair = Math.min(Math.floor(this.file.size / pairSize), this.track.until ?? Infinity);
-    this.chunks.start(this.file, pair * pairSize, lastPair * pairSize, chunkPairs * pairSize);
+    // The first pair comes alone, so that a seek sounds before the rest of a chunk is read.
+    this.chunks.start(this.file, pair * pairSize, lastPair * pairSize, chunkPairs * pairSize, pairSize);
     while (pair < lastPair) {
       const bytes = await this.chunks.next();
       const count = bytes.length / pairSize;
@@ -165,9 +168,14 @@ class TrackSound {
     if (mark) m.HEAPU8.set(mark.state, m._page_decoder());
     let at = sample, filled = 0;
     let skip = from - sample;  // decoded, not played: from the mark up to `from`
+    // A play that starts within a track, a seek's, sends a short slice first, which the
+    // worklet has sooner: WebKit takes tens of milliseconds to hand it a whole one.
+    let short = from > 0 ? kShortSlice : room;
     for await (const {from: first, to, cached} of this.frames(mark ?? undefined)) {
       for (let x = first; x < to;) {
+        const want = skip ? room : short;
         const frames = Math.min(2 * Math.floor((room - filled) / kSamplesPerFrame),
+                                2 * Math.ceil((want - filled) / kSamplesPerFrame),
                                 (to - x) / kFrameBytes);
         filled += m._page_decode(x, frames, filled, cached ? 1 : 0);
         x += frames * kFrameBytes;
@@ -185,10 +193,11 @@ class TrackSound {
           continue;
         }
         // Whole, or, after a seek, as whole as frames fill it.
-        if (room - filled >= kSamplesPerFrame) continue;
+        if (room - filled >= kSamplesPerFrame && filled < short) continue;
         yield {pcm: pcm(filled), at};
         at += filled;
         filled = 0;
+        short = room;
       }
     }
     if (filled) yield {pcm: pcm(filled), at};

@@ -251,20 +251,47 @@ class Chunks {
       this.wake?.();
     };
   }
-  start(file, from, to, chunk) {
-    for (const data of this.arrived.splice(0)) if (data.buffer) this.handBack(new Uint8Array(data.buffer));
+  // `first`, where given, is the length of a first chunk read here, not by the reader: a play
+  // that starts within a track sounds sooner, as WebKit takes tens of milliseconds to pass a
+  // message between two workers.
+  start(file, from, to, chunk, first = 0) {
     const buffers = chunk === this.chunk ? [] : [new ArrayBuffer(chunk), new ArrayBuffer(chunk)];
     this.chunk = chunk;
+    first = Math.min(first, to - from);
+    const id = this.ask(file, from + first, to, buffers);
+    this.first = first ? file.slice(from, from + first).arrayBuffer().then((buffer) => {
+      if (buffer.byteLength !== first) throw new Error('changed since it was chosen');
+      return {buffer, length: first};
+    }).catch(() => {
+      // Where this worker can't read the File (WebKit's, of a page opened from disk), the reader
+      // reads it all, and meets a file removed or changed as it does.
+      if (id === this.id) this.ask(file, from, to, []);
+      return null;
+    }) : null;
+  }
+  // Has the reader read [from, to): the start's id.
+  ask(file, from, to, buffers) {
+    for (const data of this.arrived.splice(0)) if (data.buffer) this.handBack(new Uint8Array(data.buffer));
+    const chunk = this.chunk;
     this.reader.postMessage({start: {id: ++this.id, file, from, to, chunk}, buffers}, buffers);
+    return this.id;
   }
   // The next chunk's bytes, valid until they are handed back.
   async next() {
-    while (!this.arrived.length) await new Promise((resolve) => { this.wake = resolve; });
-    const data = this.arrived.shift();
+    const first = await this.first;
+    this.first = null;
+    const data = first ?? await this.arrival();
     if (data.failed) throw new Failure(data.failed);
     return new Uint8Array(data.buffer, 0, data.length);
   }
-  handBack(bytes) { this.reader.postMessage({buffer: bytes.buffer}, [bytes.buffer]); }
+  async arrival() {
+    while (!this.arrived.length) await new Promise((resolve) => { this.wake = resolve; });
+    return this.arrived.shift();
+  }
+  // A first chunk read here is no buffer of the reader's.
+  handBack(bytes) {
+    if (bytes.buffer.byteLength === this.chunk) this.reader.postMessage({buffer: bytes.buffer}, [bytes.buffer]);
+  }
 }
 
 async function split(file, rate, output, reader) {
