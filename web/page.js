@@ -625,6 +625,8 @@ async function playFrom(index, from = 0) {
       gain.connect(audio.destination);
       gain.gain.value = Number(volume.value);
     }
+    // Music, which Safari then plays on with the screen locked, and shows there.
+    if (navigator.audioSession) navigator.audioSession.type = 'playback';
     // Within the click itself, which some browsers ask of a sound's start.
     resumed = audio.resume();
   } catch (error) {
