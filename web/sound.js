@@ -84,8 +84,7 @@ class TrackSound {
     if (at.pass === 0) {
       for await (const {pair, offset, length} of this.pairs(at.pair, at.offset)) {
         if (!this.loopStart && offset + length > this.startBytes) this.loopStart = {pair, offset};
-        const to = Math.min(offset + length, this.endBytes);
-        const from = Math.max(offset, this.startBytes);
+        const {from, to} = this.inLoop(offset, length);
         if (caching && to > from) caching = m._page_cache_loop(from - offset, to - from) === 1;
         this.mark(0, pair, offset, offset);
         if (to > offset) yield {from: 0, to: to - offset, cached: false};
@@ -108,8 +107,7 @@ class TrackSound {
     for (let pass = Math.max(at.pass, 1), more = true; more; ++pass, next = this.loopStart) {
       more = false;  // a loop that gives no frames would never end
       for await (const {pair, offset, length} of this.pairs(next.pair, next.offset)) {
-        const from = Math.max(offset, this.startBytes);
-        const to = Math.min(offset + length, this.endBytes);
+        const {from, to} = this.inLoop(offset, length);
         if (to > from) {
           if (pass === 2 && from === this.startBytes) this.settle();
           more = true;
@@ -121,10 +119,16 @@ class TrackSound {
     }
   }
 
+  // What of `length` bytes of the track from `offset` lies in the loop: [from, to), empty where
+  // to <= from.
+  inLoop(offset, length) {
+    return {from: Math.max(offset, this.startBytes), to: Math.min(offset + length, this.endBytes)};
+  }
+
   // Reads the loop into the module's cache: whether it fits.
   async cacheLoop() {
     for await (const {offset, length} of this.pairs(this.loopStart.pair, this.loopStart.offset)) {
-      const from = Math.max(offset, this.startBytes), to = Math.min(offset + length, this.endBytes);
+      const {from, to} = this.inLoop(offset, length);
       if (to > from && this.m._page_cache_loop(from - offset, to - from) !== 1) return false;
       if (offset + length >= this.endBytes) break;
     }
