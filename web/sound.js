@@ -177,7 +177,8 @@ class TrackSound {
     let short = from > 0 ? kShortSlice : room;
     for await (const {from: first, to, cached} of this.frames(mark ?? undefined)) {
       for (let x = first; x < to;) {
-        const want = skip ? room : short;
+        // While it skips to `from`, as far as the short slice after it.
+        const want = skip ? skip + short : short;
         const frames = Math.min(2 * Math.floor((room - filled) / kSamplesPerFrame),
                                 2 * Math.ceil((want - filled) / kSamplesPerFrame),
                                 (to - x) / kFrameBytes);
