@@ -172,8 +172,8 @@ class TrackSound {
     if (mark) m.HEAPU8.set(mark.state, m._page_decoder());
     let at = sample, filled = 0;
     let skip = from - sample;  // decoded, not played: from the mark up to `from`
-    // A play that starts within a track, a seek's, sends a short slice first, which the
-    // worklet has sooner: WebKit takes tens of milliseconds to hand it a whole one.
+    // A play that starts within a track, a seek's, sends a short slice first, so that it sounds
+    // before a whole slice, 1.3 s, is decoded.
     let short = from > 0 ? kShortSlice : room;
     for await (const {from: first, to, cached} of this.frames(mark ?? undefined)) {
       for (let x = first; x < to;) {
