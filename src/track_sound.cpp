@@ -1,57 +1,95 @@
 #include "track_sound.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace vorsplit {
 
-void decode_frame(const unsigned char* frame, ChannelHistory& history, std::int16_t* out,
-                  std::size_t stride) {
+namespace {
+
+// One frame's part of the decoding that depends on no sample before it: the nibbles scaled,
+// the filter's coefficients, and whether the frame plays silence.
+struct FrameTerms {
+  std::int64_t scaled[kSamplesPerFrame];
+  std::int64_t f0, f1;
+  bool silent;
+};
+
+void read_terms(const unsigned char* frame, FrameTerms& terms) {
   const unsigned header = frame[kHeaderOffset];
   const unsigned shift = header & 0xf;
   // The sound chip knows five filters. FFmpeg refuses a frame with another, and what follows
   // with it; a frame of a real track never has one, so it plays here with no prediction.
   const unsigned filter = header >> 4 < kFilterCount ? header >> 4 : 0;
+  terms.f0 = kFilters[filter][0];
+  terms.f1 = kFilters[filter][1];
   // Players read the flag's three low bits alone: every flag whose low bits say end of stream
   // (0x07, 0x0f, ..., 0xff) plays silence, though the walk ends a track only at 0x07 itself.
-  const bool silent = (frame[kFlagOffset] & kFlagEndOfStream) == kFlagEndOfStream;
-  for (std::size_t i = 0; i < kSamplesPerFrame; ++i) {
-    std::int64_t sample = 0;
-    if (!silent) {
-      const unsigned byte = frame[kSampleDataOffset + i / 2];
-      const int nibble = static_cast<int>(i % 2 ? byte >> 4 : byte & 0xf);
-      const std::int64_t scaled =
-          static_cast<std::int64_t>(nibble >= 8 ? nibble - 16 : nibble) * 4096 >> shift;
-      // The history is not clipped, and a filter that rises can make it grow: it is kept in 32
-      // bits, as FFmpeg's is, but without ever wrapping.
-      sample = scaled + (kFilters[filter][0] * static_cast<std::int64_t>(history.s1) +
-                         kFilters[filter][1] * static_cast<std::int64_t>(history.s2)) /
-                            64;
-      if (sample > INT32_MAX) sample = INT32_MAX;
-      if (sample < INT32_MIN) sample = INT32_MIN;
-    }
-    out[i * stride] = static_cast<std::int16_t>(sample > 32767    ? 32767
-                                                : sample < -32768 ? -32768
-                                                                  : sample);
-    history.s2 = history.s1;
-    history.s1 = static_cast<std::int32_t>(sample);
+  terms.silent = (frame[kFlagOffset] & kFlagEndOfStream) == kFlagEndOfStream;
+  for (std::size_t i = 0; i < kSamplesPerFrame; i += 2) {
+    // Each nibble signed as (n ^ 8) - 8: a branch on its sign would be a guess missed half the
+    // time.
+    const int byte = frame[kSampleDataOffset + i / 2];
+    terms.scaled[i] = static_cast<std::int64_t>(((byte & 0xf) ^ 8) - 8) * 4096 >> shift;
+    terms.scaled[i + 1] = static_cast<std::int64_t>(((byte >> 4) ^ 8) - 8) * 4096 >> shift;
   }
 }
+
+// The history is not clipped, and a filter that rises can make it grow: it is kept in 32 bits,
+// as FFmpeg's is, but without ever wrapping.
+inline std::int64_t next_sample(const FrameTerms& terms, std::size_t i, std::int64_t s1,
+                                std::int64_t s2) {
+  const std::int64_t sample = terms.scaled[i] + (terms.f0 * s1 + terms.f1 * s2) / 64;
+  return sample > INT32_MAX ? INT32_MAX : sample < INT32_MIN ? INT32_MIN : sample;
+}
+
+inline std::int16_t clip(std::int64_t sample) {
+  return static_cast<std::int16_t>(sample > 32767 ? 32767 : sample < -32768 ? -32768 : sample);
+}
+
+// Decodes a pair of frames, one for each channel, into 28 interleaved stereo samples. The two
+// channels' histories are walked side by side: each sample waits on the one before it, and two
+// such chains at once keep the processor busy where one leaves it waiting.
+void decode_pair(const unsigned char* frame0, const unsigned char* frame1,
+                 ChannelHistory (&history)[2], std::int16_t* out) {
+  FrameTerms a, b;
+  read_terms(frame0, a);
+  read_terms(frame1, b);
+  std::int64_t a1 = history[0].s1, a2 = history[0].s2, b1 = history[1].s1, b2 = history[1].s2;
+  if (!a.silent && !b.silent) {
+    for (std::size_t i = 0; i < kSamplesPerFrame; ++i) {
+      const std::int64_t x = next_sample(a, i, a1, a2), y = next_sample(b, i, b1, b2);
+      out[2 * i] = clip(x);
+      out[2 * i + 1] = clip(y);
+      a2 = a1, a1 = x, b2 = b1, b1 = y;
+    }
+  } else {
+    for (std::size_t i = 0; i < kSamplesPerFrame; ++i) {
+      const std::int64_t x = a.silent ? 0 : next_sample(a, i, a1, a2);
+      const std::int64_t y = b.silent ? 0 : next_sample(b, i, b1, b2);
+      out[2 * i] = clip(x);
+      out[2 * i + 1] = clip(y);
+      a2 = a1, a1 = x, b2 = b1, b1 = y;
+    }
+  }
+  history[0] = {static_cast<std::int32_t>(a1), static_cast<std::int32_t>(a2)};
+  history[1] = {static_cast<std::int32_t>(b1), static_cast<std::int32_t>(b2)};
+}
+
+}  // namespace
 
 std::size_t TrackDecoder::decode(const unsigned char* frames, std::size_t count,
                                  std::int16_t* out) {
   std::size_t samples = 0;
   if (has_waiting_ && count > 0) {
-    decode_frame(waiting_, history_[0], out, 2);
-    decode_frame(frames, history_[1], out + 1, 2);
+    decode_pair(waiting_, frames, history_, out);
     has_waiting_ = false;
     frames += kFrameSize;
     --count;
     samples += kSamplesPerFrame;
   }
-  for (; count >= 2; count -= 2, frames += 2 * kFrameSize, samples += kSamplesPerFrame) {
-    decode_frame(frames, history_[0], out + 2 * samples, 2);
-    decode_frame(frames + kFrameSize, history_[1], out + 2 * samples + 1, 2);
-  }
+  for (; count >= 2; count -= 2, frames += 2 * kFrameSize, samples += kSamplesPerFrame)
+    decode_pair(frames, frames + kFrameSize, history_, out + 2 * samples);
   if (count == 1) {
     std::memcpy(waiting_, frames, kFrameSize);
     has_waiting_ = true;
@@ -84,8 +122,13 @@ TrackRender plan_render(const TrackLoop& loop, std::uint32_t sample_rate,
 
 void fade(const TrackRender& render, std::int16_t* pcm, std::size_t count, std::uint64_t at) {
   const std::uint64_t length = render.samples - render.fade_from;
-  for (std::size_t i = 0; i < count; ++i) {
-    if (at + i < render.fade_from) continue;
+  // Most slices of a render lie before its fade, and are left as they are.
+  std::size_t i = 0;
+  if (at < render.fade_from) {
+    if (render.fade_from - at >= count) return;
+    i = static_cast<std::size_t>(render.fade_from - at);
+  }
+  for (; i < count; ++i) {
     // Past the render's end, and in a fade of no length, nothing sounds.
     const std::uint64_t left = at + i < render.samples ? render.samples - (at + i) : 0;
     if (left == 0) {

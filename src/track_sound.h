@@ -28,10 +28,6 @@ struct ChannelHistory {
   std::int32_t s1 = 0, s2 = 0;
 };
 
-// Decodes one frame into 28 samples, written `stride` samples apart.
-void decode_frame(const unsigned char* frame, ChannelHistory& history, std::int16_t* out,
-                  std::size_t stride);
-
 // Decodes a track's frames as players take them, two at a time, one for each channel, into
 // interleaved stereo. The frames may come in pieces of any count: a lone last frame of a piece
 // waits for the next.
