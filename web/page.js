@@ -521,6 +521,24 @@ try {
 
 // The player: one play at a time, of the tracks from one on.
 let audio = null, gain = null, player = null;
+// The context's last suspend or resume. WebKitGTK waits on its sound output for each on the
+// page's own thread, and with no sound device was seen waiting there for ever: so one change at
+// a time, each after the one before, and none that would change nothing.
+let contextChange = null;
+function runContext(running) {
+  const context = audio;
+  const change = () => {
+    if (context.state === 'closed' || (context.state === 'running') === running) return;
+    return running ? context.resume() : context.suspend();
+  };
+  // Where none is under way, asked for at once: within the click, which some browsers ask of a
+  // sound's start.
+  const changed = contextChange ? contextChange.then(change) : Promise.resolve(change());
+  const mine = contextChange = changed.catch(() => {}).finally(() => {
+    if (contextChange === mine) contextChange = null;
+  });
+  return changed;
+}
 const playerBar = byId('player'), seekBar = byId('seek'), pauseButton = byId('pause');
 // The bar covers the window's foot: the page ends that much lower, and a control brought into
 // view, by Tab or otherwise, stops above the bar, so that nothing stays under it.
@@ -627,8 +645,7 @@ async function playFrom(index, from = 0) {
     }
     // Music, which Safari then plays on with the screen locked, and shows there.
     if (navigator.audioSession) navigator.audioSession.type = 'playback';
-    // Within the click itself, which some browsers ask of a sound's start.
-    resumed = audio.resume();
+    resumed = runContext(true);
   } catch (error) {
     return soundFailed(`Can't play: ${error.message}`);
   }
@@ -708,7 +725,7 @@ function pause() {
   if (!player || !audio) return;
   player.paused = !player.paused;
   showPlayer();
-  (player.paused ? audio.suspend() : audio.resume()).then(() => {
+  runContext(!player.paused).then(() => {
     showPlayer();
     try {
       navigator.mediaSession.playbackState = player?.paused ? 'paused' : 'playing';
