@@ -82,14 +82,20 @@ class Tab {
       const names = fs.readdirSync(folder).filter((name) => !before.has(name));
       const whole = names.filter((name) => !kPartial.test(name));
       if (whole.length !== 1 || names.length !== 1) continue;
-      // Some write the whole file under its own name: it is whole once it stops growing.
-      const size = fs.statSync(path.join(folder, whole[0])).size;
-      if (size !== last) {
-        last = size;
-        continue;
+      // Some write the whole file under its own name: it is whole once it stops growing. Firefox
+      // may write under a name of its own first, and rename it as it ends, even between two looks.
+      try {
+        const seen = `${whole[0]} ${fs.statSync(path.join(folder, whole[0])).size}`;
+        if (seen !== last) {
+          last = seen;
+          continue;
+        }
+        fs.renameSync(path.join(folder, whole[0]), file);
+        return whole[0];
+      } catch (error) {
+        if (error.code !== 'ENOENT') throw error;
+        last = null;
       }
-      fs.renameSync(path.join(folder, whole[0]), file);
-      return whole[0];
     }
     throw new Error('no download came');
   }
