@@ -521,22 +521,28 @@ try {
 
 // The player: one play at a time, of the tracks from one on.
 let audio = null, gain = null, player = null;
-// The context's last suspend or resume. WebKitGTK waits on its sound output for each on the
+// Each context's last suspend or resume. WebKitGTK waits on its sound output for each on the
 // page's own thread, and with no sound device was seen waiting there for ever: so one change at
-// a time, each after the one before, and none that would change nothing.
-let contextChange = null;
+// a time, each after the one before, and none that would change nothing. One that has not ended
+// within seconds (a context the browser does not let start, or no sound output) holds up no
+// other, so that a later click can still start the sound.
+const contextChanges = new WeakMap();
 function runContext(running) {
-  const context = audio;
+  const context = audio, before = contextChanges.get(context);
   const change = () => {
     if (context.state === 'closed' || (context.state === 'running') === running) return;
     return running ? context.resume() : context.suspend();
   };
   // Where none is under way, asked for at once: within the click, which some browsers ask of a
   // sound's start.
-  const changed = contextChange ? contextChange.then(change) : Promise.resolve(change());
-  const mine = contextChange = changed.catch(() => {}).finally(() => {
-    if (contextChange === mine) contextChange = null;
+  const changed = before ?
+      Promise.race([before, new Promise((resolve) => setTimeout(resolve, kSoundStartSeconds * 1000))])
+          .then(change) :
+      Promise.resolve(change());
+  const mine = changed.catch(() => {}).finally(() => {
+    if (contextChanges.get(context) === mine) contextChanges.delete(context);
   });
+  contextChanges.set(context, mine);
   return changed;
 }
 const playerBar = byId('player'), seekBar = byId('seek'), pauseButton = byId('pause');
