@@ -343,10 +343,11 @@ function saveWav(route, folder, which = tracks.filter((track) => track.playable)
 // The page's audio: one context at the chosen rate, and the worklet that plays what a worker
 // decodes. The worklet takes {source, ahead}, a port to the worker that sends it slices of two
 // channels, {left, right, at, played, index, generation}, {flush, generation} after a seek, and
-// {end}; it answers the worker {took, generation} for each slice played, and the page {ready:
-// generation} once it holds `ahead` slices or the whole play, ten times a second and as soon as
-// a seek sounds {at, played, index, generation, time}: the track it plays, the sample of the
-// track and of its play, the context's time as it renders that; and {ended} after the last.
+// {end}; and {paused}, which holds the play where it stands, in silence. It answers the worker
+// {took, generation} for each slice played, and the page {ready: generation} once it holds
+// `ahead` slices or the whole play, ten times a second and as soon as a seek sounds {at, played,
+// index, generation, time}: the track it plays, the sample of the track and of its play, the
+// context's time as it renders that; and {ended} after the last.
 function trackProcessor() {
   registerProcessor('track', class extends AudioWorkletProcessor {
     constructor() {
@@ -356,7 +357,12 @@ function trackProcessor() {
       this.generation = 0;
       this.ended = this.ready = false;
       this.untilReport = 0;
+      this.paused = false;
       this.port.onmessage = ({data}) => {
+        if ('paused' in data) {
+          this.paused = data.paused;
+          return;
+        }
         ({source: this.source, ahead: this.ahead} = data);
         this.source.onmessage = ({data}) => {
           if (data.flush) {
@@ -380,6 +386,7 @@ function trackProcessor() {
       };
     }
     process(inputs, [[left, right]]) {
+      if (this.paused) return true;
       for (let filled = 0; filled < left.length && this.slices.length;) {
         const slice = this.slices[0];
         const count = Math.min(left.length - filled, slice.left.length - this.used);
@@ -412,8 +419,8 @@ const contextsWithWorklet = new WeakSet();
 
 // Plays tracks from the archive into context, through the worklet, with `ahead` slices decoded
 // before it plays: tracks[index] from sample `from` of its play on, then the rest, each as
-// vgmstream renders it with settings. Resolves to {node, ready, stop, seek(index, sample)};
-// node, once ready, goes to the speakers.
+// vgmstream renders it with settings. Resolves to {node, ready, stop, seek(index, sample),
+// pause(paused)}; node, once ready, goes to the speakers.
 async function startPlay(context, {tracks, settings, index = 0, from = 0, ahead = 4}) {
   if (!contextsWithWorklet.has(context)) {
     await context.audioWorklet.addModule(processorSource);
@@ -432,7 +439,7 @@ async function startPlay(context, {tracks, settings, index = 0, from = 0, ahead 
     for (const worker of others) worker.terminate();
     node.disconnect();
     node.port.onmessage = null;
-  }};
+  }, pause: (paused) => node.port.postMessage({paused})};
   // A seek resolves once the worklet holds what plays from there.
   let seeks = 0, seeking = null;
   sound.seek = (index, sample) => new Promise((resolve) => {
@@ -522,10 +529,11 @@ try {
 // The player: one play at a time, of the tracks from one on.
 let audio = null, gain = null, player = null;
 // Each context's last suspend or resume. WebKitGTK waits on its sound output for each on the
-// page's own thread, and with no sound device was seen waiting there for ever: so one change at
-// a time, each after the one before, and none that would change nothing. One that has not ended
-// within seconds (a context the browser does not let start, or no sound output) holds up no
-// other, so that a later click can still start the sound.
+// page's own thread, and with no sound device was seen waiting there for ever, in a resume that
+// came right after a suspend: so one change at a time, each after the one before, none that
+// would change nothing, and none for a short pause (pause()). One that has not ended within
+// seconds (a context the browser does not let start, or no sound output) holds up no other, so
+// that a later click can still start the sound.
 const contextChanges = new WeakMap();
 function runContext(running) {
   const context = audio, before = contextChanges.get(context);
@@ -564,7 +572,7 @@ function showPlayer() {
   pauseButton.disabled = byId('next').disabled = byId('previous').disabled = seekBar.disabled =
       !playing;
   byId('play-all').textContent = playing ? 'Stop' : 'Play all';
-  // Paused by the user: the context is also suspended, briefly, while a play starts.
+  // Paused by the user, also while a play starts.
   const paused = playing && Boolean(player.paused);
   pauseButton.textContent = paused ? 'Resume' : 'Pause';
   pauseButton.setAttribute('aria-pressed', String(paused));
@@ -663,6 +671,7 @@ async function playFrom(index, from = 0) {
     const sound = await startPlay(audio, {tracks, settings: settings(), index, from});
     if (player !== mine) return sound.stop();
     mine.sound = sound;
+    if (mine.paused) sound.pause(true);
     sound.onposition = ({at, played, index}) => {
       if (player !== mine) return;
       if (index !== mine.index) {
@@ -727,16 +736,27 @@ function previous() {
   if (player.played > 3 * rate() || i < 0) seekTo(player.index, 0);
   else seekTo(i, 0);
 }
+// A pause holds the play in the worklet at once, and goes on from the very sample. The context,
+// and with it the sound output, is suspended only after a pause of this long: a phone's battery
+// is spared, and Space pressed twice in a row asks nothing of the output.
+const kPauseSuspendSeconds = 10;
+let pauseTimer;
 function pause() {
   if (!player || !audio) return;
-  player.paused = !player.paused;
+  const mine = player;
+  mine.paused = !mine.paused;
+  mine.sound?.pause(mine.paused);
+  clearTimeout(pauseTimer);
+  if (mine.paused) {
+    pauseTimer = setTimeout(() => player === mine && mine.paused && runContext(false).catch(() => {}),
+                            kPauseSuspendSeconds * 1000);
+  } else {
+    runContext(true).catch(() => {});
+  }
   showPlayer();
-  runContext(!player.paused).then(() => {
-    showPlayer();
-    try {
-      navigator.mediaSession.playbackState = player?.paused ? 'paused' : 'playing';
-    } catch {}
-  });
+  try {
+    navigator.mediaSession.playbackState = mine.paused ? 'paused' : 'playing';
+  } catch {}
 }
 function togglePlay(track) {
   if (player && tracks[player.index] === track) return stopPlaying();

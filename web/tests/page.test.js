@@ -443,7 +443,7 @@ for (const engine of engines) {
         if (track === 1 && (await now()).title !== null) assert.equal((await now()).title, playable[1]);
       }
       // Space pauses and plays on, away from a button; so do the lock screen's actions, and
-      // Pause by Enter and by Space.
+      // Pause by Enter and by Space. A pause holds the play where it stands.
       await page.evaluate(() => document.activeElement.blur());
       for (const [act, pressed] of [[key('Space'), 'true'], [key('Space'), 'false'],
                                     [action('pause'), 'true'], [action('play'), 'false'],
@@ -451,6 +451,12 @@ for (const engine of engines) {
         await act();
         await paused(pressed);
         assert.equal(await page.text('#pause'), pressed === 'true' ? 'Resume' : 'Pause');
+        if (pressed === 'true') {
+          await sleep(200);
+          const held = (await now()).seek;
+          await sleep(300);
+          assert.equal((await now()).seek, held);
+        }
       }
       // The volume, the loop count and the fade by their keys: the play goes on with them, and
       // they are kept.
