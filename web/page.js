@@ -626,6 +626,7 @@ function stopPlaying(why) {
   if (!player) return;
   player.sound?.stop();
   player = null;
+  suspendWhenSilent();
   showPlayer();
   if (why) message.textContent = why;
   try {
@@ -644,8 +645,8 @@ function soundFailed(line) {
 // within this many seconds of the click.
 const kSoundStartSeconds = 4;
 
-// Plays the tracks from tracks[index], sample `from` of its play, on.
-async function playFrom(index, from = 0) {
+// Plays the tracks from tracks[index], sample `from` of its play, on; or holds there, paused.
+async function playFrom(index, from = 0, paused = false) {
   stopPlaying();
   if (!tracks[index]) return;
   let resumed;
@@ -663,7 +664,8 @@ async function playFrom(index, from = 0) {
   } catch (error) {
     return soundFailed(`Can't play: ${error.message}`);
   }
-  const mine = player = {index, at: from, played: from, forever: settings().loops === Infinity};
+  const mine = player = {index, at: from, played: from, paused,
+                         forever: settings().loops === Infinity};
   showPlayer();
   showTrack();
   const timeout = new Promise((resolve) => setTimeout(resolve, kSoundStartSeconds * 1000, 'late'));
@@ -691,8 +693,7 @@ async function playFrom(index, from = 0) {
     if (player !== mine) return;
     sound.node.connect(gain);
     await resumed;
-    // Paused meanwhile by the user, it is no sign of a browser that gives no sound.
-    return audio.state === 'running' || mine.paused ? 'playing' : 'silent';
+    return audio.state === 'running' ? 'playing' : 'silent';
   })();
   try {
     const outcome = await Promise.race([starting, timeout]);
@@ -709,7 +710,7 @@ function seekTo(index, sample) {
   const length = playLength(tracks[index]);
   sample = Math.max(0, Math.min(Math.round(sample), length - 1));
   // Before the play has started, it starts again there.
-  if (!player.sound) return playFrom(index, sample);
+  if (!player.sound) return playFrom(index, sample, player.paused);
   if (index !== player.index) player.sound.scan(index);
   Object.assign(player, {index, at: sample, played: sample});
   player.sound.seek(index, sample);
@@ -737,25 +738,24 @@ function previous() {
   else seekTo(i, 0);
 }
 // A pause holds the play in the worklet at once, and goes on from the very sample. The context,
-// and with it the sound output, is suspended only after a pause of this long: a phone's battery
-// is spared, and Space pressed twice in a row asks nothing of the output.
-const kPauseSuspendSeconds = 10;
-let pauseTimer;
+// and with it the sound output, is suspended only once nothing has played for this long (a test
+// shortens it): a phone's battery is spared, and Space pressed twice asks nothing of the output.
+let suspendAfterSeconds = 10, silentTimer;
+function suspendWhenSilent() {
+  clearTimeout(silentTimer);
+  silentTimer = setTimeout(() => {
+    if (audio && (!player || player.paused)) runContext(false).catch(() => {});
+  }, suspendAfterSeconds * 1000);
+}
 function pause() {
   if (!player || !audio) return;
-  const mine = player;
-  mine.paused = !mine.paused;
-  mine.sound?.pause(mine.paused);
-  clearTimeout(pauseTimer);
-  if (mine.paused) {
-    pauseTimer = setTimeout(() => player === mine && mine.paused && runContext(false).catch(() => {}),
-                            kPauseSuspendSeconds * 1000);
-  } else {
-    runContext(true).catch(() => {});
-  }
+  player.paused = !player.paused;
+  player.sound?.pause(player.paused);
+  if (player.paused) suspendWhenSilent();
+  else runContext(true).catch(() => {});
   showPlayer();
   try {
-    navigator.mediaSession.playbackState = mine.paused ? 'paused' : 'playing';
+    navigator.mediaSession.playbackState = player.paused ? 'paused' : 'playing';
   } catch {}
 }
 function togglePlay(track) {
@@ -840,7 +840,9 @@ for (const choice of [loopsChoice, fadeChoice]) {
     tracks.forEach((track, i) => trackTexts(track, table.tBodies[0].rows[i]));
     showWavSize();
     keepSettings();
-    if (player) playFrom(player.index, Math.min(playerAt(), playLength(tracks[player.index]) - 1));
+    if (!player) return;
+    const at = Math.min(playerAt(), playLength(tracks[player.index]) - 1);
+    playFrom(player.index, at, player.paused);
   });
 }
 volume.addEventListener('input', () => {
