@@ -22,6 +22,36 @@ const hasVgmstream = !spawnSync(vgmstream, ['-V']).error;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const seconds = (start) => Number(process.hrtime.bigint() - start) / 1e9;
 
+// This machine's memory, once its system has freed it, goes back within seconds to the host that
+// runs it, and a program taking new page cache then waits for the host: a GiB written to a new
+// file took 2.7 s so, and 0.25 s right after a GiB of dd's writing was removed, whatever the
+// program. So each timed run that writes starts as bench/run.sh's runs do, with some GiB of
+// writes just removed: this one's, as many bytes as the run writes, with those before it synced.
+function fresh(bytes) {
+  const scratch = path.join(work, 'scratch');
+  execFileSync('sync');
+  execFileSync('dd', ['if=/dev/zero', `of=${scratch}`, 'bs=4M',
+                      `count=${Math.ceil(bytes / (4 << 20))}`, 'status=none']);
+  fs.rmSync(scratch);
+}
+
+// Seconds that dd takes to write 1 GiB, 4 MiB at a time, into a new file of the page cache: after
+// fresh(), and after five seconds with nothing written.
+function nativeWrites() {
+  const file = path.join(work, 'scratch'), write = () => {
+    const start = process.hrtime.bigint();
+    execFileSync('dd', ['if=/dev/zero', `of=${file}`, 'bs=4M', 'count=256', 'status=none']);
+    const time = seconds(start);
+    fs.rmSync(file);
+    return time;
+  };
+  fresh(1 << 30);
+  const warm = write();
+  execFileSync('sync');
+  execFileSync('sleep', ['5']);
+  return {warm, cold: write()};
+}
+
 // The tools' files of an archive, made by vorsplit and vorloop in tool/, then moved to a folder
 // of its own: the TXTP files that vgmstream renders.
 function nativeFiles(archive) {
@@ -46,7 +76,7 @@ function nativePair() {
   for (const name of fs.readdirSync(path.join(work, 'tool'))) {
     if (name.startsWith('BGM_')) fs.rmSync(path.join(work, 'tool', name));
   }
-  execFileSync('sync');
+  fresh(fs.statSync(path.join(work, 'big.bin')).size);
   const start = process.hrtime.bigint();
   for (const tool of ['vorsplit', 'vorloop']) {
     execFileSync(path.join(work, 'tool', tool), [path.join(work, 'big.bin')], {stdio: 'ignore'});
@@ -59,6 +89,7 @@ function nativePair() {
 function vgmstreamRender(archive) {
   const folder = nativeFiles(archive), out = path.join(work, 'vgmstream.wav');
   let samples = 0;
+  fresh(1 << 30);  // its WAV files, each written over the one before, are smaller
   const start = process.hrtime.bigint();
   for (const name of fs.readdirSync(folder).filter((name) => name.endsWith('.txtp'))) {
     execFileSync(vgmstream, ['-o', out, name], {cwd: folder, stdio: 'ignore'});
@@ -238,26 +269,34 @@ async function bench(engine, server) {
   const times = {floor: [], look: [], folder: [], zip: [], writable: [], native: [], wav: [],
                  vgmstream: [], loopsWav: [], loopsVgmstream: []};
   let wavSamples = 0, loopSamples = 0, vgmstreamSamples = 0, loopsVgmstreamSamples = 0;
+  const gib = fs.statSync(path.join(work, 'big.bin')).size;
   for (let i = 0; i < runs; ++i) {
     await choose('big.bin');
+    execFileSync('sync');
     times.floor.push(await page.evaluate(floorInPage));
     times.look.push((await page.evaluate(routeInPage, 'look'))[0]);
     if (folders) {
       await handFolder(page);
+      fresh(gib);
       const [time, state] = await page.evaluate(routeInPage, 'save-folder');
       if (state !== 'done') throw new Error(`the folder route ended ${state}`);
       times.folder.push(time);
       await handFolder(page);
+      fresh(gib);
       times.writable.push(await page.evaluate(writableInPage));
       await handFolder(page);
     }
+    // The zip, and the browser's copy of it in its downloads folder.
+    fresh(2 * gib);
     times.zip.push(await downloaded('#download-zip'));
     times.native.push(nativePair());
 
     await choose('wav.bin');
+    fresh(2 * 600e6);
     times.wav.push(await downloaded('#save-wav-zip'));
     wavSamples = await page.evaluate(() => tracks.reduce((sum, t) => sum + wavSamples(t), 0));
     await choose('loops.bin');
+    fresh(2 * 200e6);
     times.loopsWav.push(await downloaded('#save-wav-zip'));
     loopSamples = await page.evaluate(() => tracks.reduce((sum, t) => sum + wavSamples(t), 0));
     if (hasVgmstream) {
@@ -375,6 +414,9 @@ function makeLoops() {
 
 async function main() {
   makeLoops();
+  const writes = nativeWrites();
+  console.log(`dd writing 1 GiB into new page cache: ${writes.warm.toFixed(2)} s right after ` +
+              `a GiB written was removed, ${writes.cold.toFixed(2)} s five seconds later`);
   const server = await serve(pageFolder);
   for (const engine of engines) await bench(engine, server);
   server.close();

@@ -5,8 +5,9 @@
 # rendering the tools' loop files (found on the PATH or as VGMSTREAM_CLI; said where missing).
 # It times the look (a split that keeps nothing), the origin-private folder, the zip until the
 # download is saved, createWritable's writes, and the WAV zip of a 300-pair archive and of one of
-# short loops; then the tab's memory. Needs what the page's tests need. RUNS=5, ENGINES=chromium,
-# firefox,webkit by default.
+# short loops; then the tab's memory. Each timed run that writes starts right after the bench has
+# written and removed as many bytes (docs/design.md says why). Needs what the page's tests need.
+# RUNS=5, ENGINES=chromium,firefox,webkit by default.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --workflow --preset release >/dev/null
