@@ -22,34 +22,34 @@ const hasVgmstream = !spawnSync(vgmstream, ['-V']).error;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const seconds = (start) => Number(process.hrtime.bigint() - start) / 1e9;
 
+// Seconds that dd takes to write `bytes` of zeros, 4 MiB at a time, into a new file of the page
+// cache, which it then removes.
+function ddWrite(bytes) {
+  const scratch = path.join(work, 'scratch'), start = process.hrtime.bigint();
+  execFileSync('dd', ['if=/dev/zero', `of=${scratch}`, 'bs=4M',
+                      `count=${Math.ceil(bytes / (4 << 20))}`, 'status=none']);
+  const time = seconds(start);
+  fs.rmSync(scratch);
+  return time;
+}
+
 // This machine's memory, once its system has freed it, goes back within seconds to the host that
 // runs it, and a program taking new page cache then waits for the host: a GiB written to a new
 // file took 2.7 s so, and 0.25 s right after a GiB of dd's writing was removed, whatever the
 // program. So each timed run that writes starts as bench/run.sh's runs do, with some GiB of
 // writes just removed: this one's, as many bytes as the run writes, with those before it synced.
 function fresh(bytes) {
-  const scratch = path.join(work, 'scratch');
   execFileSync('sync');
-  execFileSync('dd', ['if=/dev/zero', `of=${scratch}`, 'bs=4M',
-                      `count=${Math.ceil(bytes / (4 << 20))}`, 'status=none']);
-  fs.rmSync(scratch);
+  ddWrite(bytes);
 }
 
-// Seconds that dd takes to write 1 GiB, 4 MiB at a time, into a new file of the page cache: after
-// fresh(), and after five seconds with nothing written.
+// dd's 1 GiB after fresh(), and after five seconds with nothing written.
 function nativeWrites() {
-  const file = path.join(work, 'scratch'), write = () => {
-    const start = process.hrtime.bigint();
-    execFileSync('dd', ['if=/dev/zero', `of=${file}`, 'bs=4M', 'count=256', 'status=none']);
-    const time = seconds(start);
-    fs.rmSync(file);
-    return time;
-  };
   fresh(1 << 30);
-  const warm = write();
+  const warm = ddWrite(1 << 30);
   execFileSync('sync');
   execFileSync('sleep', ['5']);
-  return {warm, cold: write()};
+  return {warm, cold: ddWrite(1 << 30)};
 }
 
 // The tools' files of an archive, made by vorsplit and vorloop in tool/, then moved to a folder

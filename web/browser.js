@@ -230,27 +230,21 @@ class WebDriverTab extends Tab {
   script(source) { return this.driver.executeScript(source); }
   // Brought to the window's middle first, as puppeteer does: WebDriver scrolls it just into view,
   // where the page's player bar may cover it. WebKit's driver now and then found a row's button
-  // covered even so, late in the bench: such a click is tried twice more, and then fails naming
-  // what lies over the button.
+  // covered even so, late in the bench: the failure names what lies over the button.
   async click(selector) {
     const {By} = require('selenium-webdriver');
     const element = await this.driver.findElement(By.css(selector));
-    for (let tries = 1;; ++tries) {
-      await this.driver.executeScript('arguments[0].scrollIntoView({block: "center"})', element);
-      try {
-        return await element.click();
-      } catch (error) {
-        if (error.name !== 'ElementClickInterceptedError') throw error;
-        if (tries === 3) {
-          const over = await this.driver.executeScript(`
-            const box = arguments[0].getBoundingClientRect();
-            const over = document.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2);
-            return over?.outerHTML.slice(0, 300) + ' at ' + JSON.stringify(box) + ' in ' +
-                   innerWidth + 'x' + innerHeight;`, element);
-          throw new Error(`${selector} can't be clicked: ${over} lies over it`);
-        }
-      }
-      await sleep(200);
+    await this.driver.executeScript('arguments[0].scrollIntoView({block: "center"})', element);
+    try {
+      await element.click();
+    } catch (error) {
+      if (error.name !== 'ElementClickInterceptedError') throw error;
+      const over = await this.driver.executeScript(`
+        const box = arguments[0].getBoundingClientRect();
+        const over = document.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2);
+        return over?.outerHTML.slice(0, 300) + ' at ' + JSON.stringify(box) + ' in ' +
+               innerWidth + 'x' + innerHeight;`, element);
+      throw new Error(`${selector} can't be clicked: ${over} lies over it`);
     }
   }
   async choose(selector, file) {
