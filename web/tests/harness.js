@@ -9,7 +9,7 @@ const crypto = require('node:crypto');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const {handFolder, launch, serve} = require('../browser.js');
+const {handFolder, launch, serve} = require('./driver/browser.js');
 
 const kFrame = 16, kBlock = 204800, kPair = 409600;
 const env = (name) => process.env[name] || assert.fail(`${name} names what the tests need`);
@@ -106,12 +106,11 @@ class Sandbox {
     const origin = fromDisk ? `file://${pageDir}` : `http://127.0.0.1:${this.server.address().port}`;
     const before = this.server.requests.length;
     await page.goto(`${origin}/index.html`);
-    // Every request the page makes: for its own three files while it loads, and none after.
+    // Every request the page makes: for its own two files while it loads, and none after.
     if (!fromDisk) {
-      assert.deepEqual(this.server.requests.slice(before).sort(),
-                       ['/index.html', '/page.js', '/split-worker.js']);
+      assert.deepEqual(this.server.requests.slice(before).sort(), ['/index.html', '/page.js']);
     }
-    page.requestsAfterLoad = () => this.server.requests.slice(before + (fromDisk ? 0 : 3));
+    page.requestsAfterLoad = () => this.server.requests.slice(before + (fromDisk ? 0 : 2));
     return page;
   }
   async close() {

@@ -10,7 +10,7 @@ const path = require('node:path');
 const {after, before, describe, test} = require('node:test');
 const {archive, choose, downloadOf, downloadZip, engines, folderFilesOf, handFolder, kPair, pageLog, Sandbox,
        saveToFolder, settled} = require('./harness.js');
-const {sleep} = require('../browser.js');
+const {sleep} = require('./driver/browser.js');
 
 const H = 0x5c, F = 0x00;  // a header that is not filler, and filler's
 const players = ['.adpcm.txth', '44100Hz.genh', '48000Hz.genh'];

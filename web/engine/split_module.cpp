@@ -37,9 +37,8 @@
 namespace vorsplit {
 namespace {
 
-// A chunk of 10 pairs, 4 MB: the page reads the archive as one stream (see chunkReader in
-// worker.js), so a chunk's size barely changes its speed, and small chunks keep the tab's
-// memory small, with its copies in flight between the workers.
+// A chunk of 10 pairs, 4 MB: the engine reads the archive as long streams (see read_file.js), so
+// a chunk's size barely changes its speed, and small chunks keep the tab's memory small.
 constexpr std::size_t kChunkPairs = 10;
 
 enum PageEvent { kLine = 1, kLoopLine, kTrackBegin, kTrackEnd, kLoopFile };

@@ -1,12 +1,14 @@
-// The archive's reader. It reads bytes of the File ahead of the one who asked, the splitter or a
-// track's sound, whose messages come and go through port. It runs in a worker of its own, so that
-// the next chunk is read while the one before is walked; where a worker can't read the File
-// (WebKit, opened from disk), in the page itself. It takes
-//   {start: {id, file, from, to, chunk}, buffers}   read bytes [from, to) of file, a chunk at a
-//                                                   time, into these buffers and those handed
-//                                                   back; a new start ends the one before
-//   {buffer}                                        a buffer handed back once its chunk is used
-// and answers {id, buffer, length} for every chunk in order, or {id, failed: line}.
+// The archive's reader: it reads bytes of the chosen File ahead of the one who asked, a chunk at a
+// time, so that the next chunk is on its way while the one before is walked or decoded. It runs
+// in the engine worker beside the walk, or, where no worker may read the File (WebKit, opened from
+// disk), in the page, which relays what it reads. Whoever asks talks to it through port:
+//   {start: {id, file, from, to, chunk, first}, buffers}  read bytes [from, to) of file, the first
+//                                                         chunk `first` bytes long and the rest
+//                                                         `chunk`, into these buffers and those
+//                                                         handed back; a new start ends the one
+//                                                         before, and one of an empty range stops
+//   {buffer}                                              a buffer handed back once its chunk is used
+// and it answers {id, buffer, length} for every chunk in order, or {id, failed: line}.
 //
 // Of the ways to read a File, a byte stream into a buffer used again and again is the fastest,
 // and the longer the stream the faster: one stream over 1 GiB reads it in about a third of the
@@ -14,11 +16,12 @@
 // file again as each stream opens, and finds a file removed or changed since it was chosen:
 // streams of up to 32 chunks, 128 MB, keep nearly all the speed. Where a File's stream is no byte
 // stream (WebKit's), its chunks are copied into the buffer.
-function serveFile(port) {
+export function serveFile(port) {
   const kStreamChunks = 32;
   // What the tools meet as a read error: the file went, or changed, since it was chosen.
   const unreadable = new Error('unreadable');
-  let id, file, from, at, end, chunk, reader = null, byob, pending = null, reading = false;
+  let id, file, at = 0, end = 0, chunk, first = 0, reader = null, byob, pending = null;
+  let reading = false;
   // Where the open stream ends, and how many chunks the next holds: one after a start, twice as
   // many each time after, up to kStreamChunks. WebKit reads a stream's whole slice before its
   // first chunk comes: 128 MB for a seek's first chunk took half a second there.
@@ -29,9 +32,10 @@ function serveFile(port) {
   // Fills buffer with the next chunk; null where a new start came meanwhile, the buffer kept
   // for the start (or, lost to a stream cancelled under it, made anew).
   async function read(buffer) {
-    const mine = generation, length = Math.min(chunk, end - at);
+    const mine = generation, length = Math.min(first || chunk, end - at);
+    first = 0;
     if (!reader) {
-      streamEnd = Math.min(end, at + streamChunks * chunk);
+      streamEnd = Math.min(end, at + Math.max(length, streamChunks * chunk));
       streamChunks = Math.min(2 * streamChunks, kStreamChunks);
       const stream = file.slice(at, streamEnd).stream();
       try {
@@ -100,8 +104,7 @@ function serveFile(port) {
 
   port.onmessage = ({data}) => {
     if (data.start) {
-      ({id, file, from, to: end, chunk} = data.start);
-      at = from;
+      ({id, file, from: at, to: end, chunk, first = 0} = data.start);
       reader?.cancel().catch(() => {});
       reader = null;
       streamChunks = 1;
@@ -110,4 +113,14 @@ function serveFile(port) {
     free.push(...(data.buffers ?? [data.buffer]));
     readAll();
   };
+}
+
+// A reader in this realm: what it is told and what it answers are handed over at once, with no
+// copy and no message between threads.
+export function localReader() {
+  const asker = {onmessage: null}, served = {onmessage: null};
+  asker.postMessage = (message) => served.onmessage({data: message});
+  served.postMessage = (message) => asker.onmessage({data: message});
+  serveFile(served);
+  return asker;
 }

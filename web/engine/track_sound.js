@@ -1,8 +1,7 @@
-// Tracks' sound, in the page's worker: played into the page's audio one after the other,
-// {play, port}, rendered as WAV files into a folder or a zip, {wav}, or scanned for where a play
-// may start, {scan}. The worker has the reader read a track again from the archive, from the pair
-// it begins with, and the module decodes it a slice at a time, so that a track of any length
-// takes the same little memory.
+// A track's sound, decoded by the module a slice at a time from its frames, read again from the
+// archive from the pair the track begins with: a track of any length takes the same little
+// memory. Its frames come in the order a player takes them, the loop again and again, and it
+// keeps where a play may start, so that a seek sounds at once.
 
 const kSamplesPerFrame = 28, kFrameBytes = 16, kPairBytes = 32;
 // A tenth of a second, in whole frames.
@@ -13,9 +12,10 @@ const kShortSlice = 158 * kSamplesPerFrame;
 // vgmstream's do: after END come the frames of START, as if the track held them there. settings
 // are vgmstream's: the loop played `loops` times (Infinity: for ever, with no fade), `fade`
 // seconds of fade; or, marked, the track once.
-class TrackSound {
-  constructor(m, file, track, rate, chunks, {loops = 2, fade = 10, marked = false} = {}) {
+export class TrackSound {
+  constructor(m, job, file, track, rate, chunks, {loops = 2, fade = 10, marked = false} = {}) {
     this.m = m;
+    this.job = job;
     this.file = file;
     this.track = track;
     this.chunks = chunks;
@@ -56,7 +56,8 @@ class TrackSound {
     const m = this.m, pairSize = m._page_pair_size(), chunkPairs = m._page_chunk_pairs();
     const lastPair = Math.min(Math.floor(this.file.size / pairSize), this.track.until ?? Infinity);
     // The first pair comes alone, so that a seek sounds before the rest of a chunk is read.
-    this.chunks.start(this.file, pair * pairSize, lastPair * pairSize, chunkPairs * pairSize, pairSize);
+    this.chunks.start(this.job, this.file, pair * pairSize, lastPair * pairSize,
+                      chunkPairs * pairSize, pairSize);
     while (pair < lastPair) {
       const bytes = await this.chunks.next();
       const count = bytes.length / pairSize;
@@ -212,117 +213,5 @@ class TrackSound {
   position(at) {
     const {start, end} = this.track;
     return this.looping && at >= end ? start + (at - end) % (end - start) : at;
-  }
-}
-
-// Plays tracks one after the other into the page's audio, each as vgmstream renders it with
-// `settings`, from sample `from` of the first: decoded slices go, as two channels of floats,
-// straight to the page's audio worklet through port, which says {took} for each it has taken;
-// `ahead` slices are sent before it has taken any, then one for each it takes. Each slice says
-// which track it is of and where it stands in its play; {end} follows the last. Asked {seek:
-// {index, sample}}, the play starts again there, and {flush} tells the worklet to drop what it
-// holds, numbered as the seek; given {marks: {index, marks}}, a scan's, it starts anywhere in
-// that track at once.
-async function play({file, tracks, rate, ahead, settings, index = 0, from = 0}, port, reader) {
-  const chunks = new Chunks(reader), known = new Map();
-  let sent = 0, taken = 0, wake = null, seek = null, generation = 0;
-  port.onmessage = ({data}) => {
-    if (data.took && data.generation === generation) ++taken;
-    wake?.();
-  };
-  onPlay = (data) => {
-    if (data.seek) seek = data.seek;
-    if (data.marks) known.set(data.marks.index, data.marks.marks);
-    wake?.();
-  };
-  beforePlay.splice(0).forEach(onPlay);
-  try {
-    for (let i = index; i < tracks.length;) {
-      const sound = new TrackSound(module, file, tracks[i], rate, chunks, settings);
-      const before = known.get(i);
-      if (before) Object.assign(sound, before);
-      for await (const {pcm, at} of sound.slices(from)) {
-        const count = Math.min(pcm.length / 2, sound.samples - at);
-        if (sound.samples !== Infinity) module._page_fade(count, at);
-        const left = new Float32Array(count), right = new Float32Array(count);
-        for (let s = 0; s < count; ++s) {
-          left[s] = pcm[2 * s] / 32768;
-          right[s] = pcm[2 * s + 1] / 32768;
-        }
-        while (sent - taken >= ahead && !seek) await new Promise((resolve) => { wake = resolve; });
-        if (seek) break;
-        port.postMessage({left, right, at: sound.position(at), played: at, index: i, generation},
-                         [left.buffer, right.buffer]);
-        ++sent;
-        if (at + count >= sound.samples) break;
-      }
-      if (!known.has(i) || known.get(i).marks.length < sound.marks.length) {
-        known.set(i, {marks: sound.marks, settled: sound.settled, loopStart: sound.loopStart});
-      }
-      if (!seek) {
-        ++i;
-        from = 0;
-        if (i < tracks.length) continue;
-        // The last slices still play: a seek meanwhile starts the play again.
-        port.postMessage({end: true, generation});
-        while (!seek) await new Promise((resolve) => { wake = resolve; });
-      }
-      // A seek: the worklet drops what it holds, and the play starts again there.
-      ({index: i, sample: from, generation} = seek);
-      port.postMessage({flush: true, generation});
-      sent = taken = 0;
-      seek = null;
-    }
-  } catch (error) {
-    postMessage({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
-  }
-}
-// Seeks and marks that come while the module loads wait for the play.
-const beforePlay = [];
-let onPlay = (data) => beforePlay.push(data);
-
-// Decodes a track's first two passes, as fast as it can, for where a play may start in it:
-// answers {marks: {marks, settled}}.
-async function scan({file, track, rate, settings}, reader) {
-  const sound = new TrackSound(module, file, track, rate, new Chunks(reader), settings);
-  const {start, end} = track;
-  try {
-    for await (const {pcm, at} of sound.slices()) {
-      const count = pcm.length / 2;
-      if ((sound.looping && at + count >= end + 2 * (end - start)) || at + count >= sound.samples) {
-        break;
-      }
-    }
-    postMessage({marks: {marks: sound.marks, settled: sound.settled, loopStart: sound.loopStart}});
-  } catch (error) {
-    postMessage({failed: error instanceof Failure ? error.message : `Can't go on: ${error}`});
-  }
-}
-
-// Renders each track as BGM_NNN.wav into the output, as vgmstream renders its loop file with
-// settings.
-async function renderWavs({file, tracks, rate, settings}, output, chunks) {
-  const m = module;
-  let written = 0, shown = 0;
-  const wrote = async (bytes) => {
-    await output.write(bytes);
-    written += bytes.byteLength;
-    if (written - shown >= 1 << 22) postMessage({progress: shown = written});
-  };
-  for (const track of tracks) {
-    const sound = new TrackSound(m, file, track, rate, chunks, settings);
-    const name = track.name.replace(/\.adpcm$/, '.wav');
-    const header = m._page_wav_header(rate);
-    if (!header) throw new Failure(`Can't write file ${name}: it is too long for a WAV file`);
-    await output.begin(name);
-    await wrote(m.HEAPU8.subarray(header, header + m._page_wav_header_size()));
-    for await (const {pcm, at} of sound.slices()) {
-      const count = Math.min(pcm.length / 2, sound.samples - at);
-      m._page_fade(count, at);
-      await wrote(new Uint8Array(pcm.buffer, pcm.byteOffset, 4 * count));
-      if (at + count >= sound.samples) break;
-    }
-    await output.end();
-    output.pass({wav: name});
   }
 }

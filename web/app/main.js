@@ -1,0 +1,139 @@
+// The page: an archive chosen or dropped goes to the engine, which lists its tracks; the user saves
+// them, or plays them. This file joins the parts, and gives the page's test hooks on window:
+// tracks, the archive's tracks as the look found them; startSound(context, track, ahead) and
+// startPlaylist(context, tracks, settings, ahead), plays into any audio context, an offline one
+// too, resolving to {node, ready, stop}; mediaActions, the media session's actions; and
+// soundOutput, the player's context, gain and suspendAfterSeconds. The other hooks are in the
+// HTML: the first file input, body's data-state, and the ids of the controls.
+import engineScript from 'bundles/engine_worker.txt';
+import * as player from '../player/player.js';
+import {listenForKeys} from '../player/keys.js';
+import {takeActions} from '../player/media_session.js';
+import {setVolume, soundOutput} from '../player/output.js';
+import {startPlay} from '../player/sound.js';
+import * as choices from './choices.js';
+import {Engine} from './engine_bridge.js';
+import {size} from './format.js';
+import {hasFolders, pickFolder, saveWav, showWavSize, split} from './saving.js';
+import {session} from './session.js';
+import {say, setState} from './status.js';
+import {refreshRows, rowActions} from './track_list.js';
+
+const byId = (id) => document.getElementById(id);
+const input = document.querySelector('input[type=file]');
+
+// The engine's workers start from its script's text: from any server and from disk alike.
+const engine = new Engine(URL.createObjectURL(new Blob([engineScript], {type: 'text/javascript'})));
+player.usePlayerEngine(engine);
+
+function choose(file) {
+  if (!file) return;
+  if (session.run) {
+    say('A run is going on: cancel it first to choose another archive.');
+    return;
+  }
+  player.stopPlaying();
+  session.archive = file;
+  byId('archive-name').textContent = `${file.name} · ${size(file.size)}`;
+  byId('choose').textContent = 'Choose another archive';
+  byId('choose').classList.remove('primary');
+  byId('save').hidden = false;
+  split(engine, 'look');
+}
+
+input.addEventListener('change', () => {
+  choose(input.files[0]);
+  input.value = '';  // so that choosing the same file again, changed or not, splits it again
+});
+byId('choose').addEventListener('click', () => input.click());
+// An archive dropped anywhere on the page is taken; without this, the browser would open it.
+document.addEventListener('dragover', (event) => {
+  event.preventDefault();
+  document.body.classList.add('over');
+});
+document.addEventListener('dragleave', (event) => {
+  if (!event.relatedTarget) document.body.classList.remove('over');
+});
+document.addEventListener('drop', (event) => {
+  event.preventDefault();
+  document.body.classList.remove('over');
+  choose(event.dataTransfer.files[0]);
+});
+
+// Saving.
+byId('cancel').addEventListener('click', () => session.run?.cancel());
+byId('download-zip').addEventListener('click', () => split(engine, 'zip'));
+byId('save-folder').addEventListener('click', async () => {
+  const folder = await pickFolder('tracks');
+  if (folder) split(engine, 'folder', folder);
+});
+byId('save-wav-zip').addEventListener('click', () => saveWav(engine, 'zip'));
+byId('save-wav-folder').addEventListener('click', async () => {
+  const folder = await pickFolder('WAV files');
+  if (folder) saveWav(engine, 'folder', folder);
+});
+byId('save-wav-loop-zip').addEventListener('click', () => saveWav(engine, 'zip', null, undefined, true));
+byId('save-folder').hidden = byId('save-wav-folder').hidden = !hasFolders;
+Object.assign(rowActions, {
+  play: player.togglePlay,
+  wav: (track) => saveWav(engine, 'file', null, [track]),
+  wavLoop: (track) => saveWav(engine, 'file', null, [track], true),
+});
+
+// The choices, kept for the next visit; what plays goes on with them, but a new rate stops it.
+choices.restore();
+byId('rate').addEventListener('change', () => {
+  player.stopPlaying(player.isPlaying() ? 'Stopped playing: the sample rate changed.' : undefined);
+  refreshRows();
+  showWavSize();
+  choices.keep();
+});
+for (const id of ['loops', 'fade']) {
+  byId(id).addEventListener('change', () => {
+    choices.showFade();
+    refreshRows();
+    showWavSize();
+    choices.keep();
+    player.settingsChanged();
+  });
+}
+byId('volume').addEventListener('input', () => {
+  setVolume(choices.volumeLevel());
+  choices.keep();
+});
+
+// The player's controls, keys and media session.
+const seekBar = byId('seek');
+byId('play-all').addEventListener('click', player.playAll);
+byId('pause').addEventListener('click', player.pause);
+byId('next').addEventListener('click', player.next);
+byId('previous').addEventListener('click', player.previous);
+seekBar.addEventListener('input', player.dragging);
+seekBar.addEventListener('change', () => player.dropped(Number(seekBar.value)));
+listenForKeys({
+  playOrPause: () => (player.isPlaying() ? player.pause() : byId('play-all').click()),
+  seekBy: (seconds) => player.isPlaying() && (player.seekBy(seconds), true),
+  next: player.next, previous: player.previous, seekBar,
+});
+const mediaActions = {
+  play: () => (player.isPlaying() ? player.isPaused() && player.pause() : byId('play-all').click()),
+  pause: () => player.isPlaying() && !player.isPaused() && player.pause(),
+  nexttrack: player.next,
+  previoustrack: player.previous,
+  seekto: ({seekTime}) => player.seekToSecond(seekTime),
+  seekforward: ({seekOffset = 10}) => player.seekBy(seekOffset),
+  seekbackward: ({seekOffset = 10}) => player.seekBy(-seekOffset),
+};
+takeActions(mediaActions);
+player.showIdle();
+setState('idle', byId('message').textContent);
+
+// The test hooks.
+Object.defineProperty(window, 'tracks', {get: () => session.tracks});
+Object.assign(window, {
+  mediaActions, soundOutput,
+  startSound: (context, track, ahead) =>
+      startPlay(engine, session.archive, context, {tracks: [track], settings: {loops: Infinity, fade: 0}, ahead}),
+  startPlaylist: (context, tracks, settings, ahead = 4) =>
+      startPlay(engine, session.archive, context, {tracks, settings, ahead}),
+});

@@ -1,0 +1,62 @@
+// Bytes of the archive as the engine's walk and decoder take them: a chunk of block pairs at a
+// time, read ahead by a reader (read_file.js), each chunk's buffer handed back once it has been
+// copied into the module. One Chunks serves every job of a worker in turn: two buffers go to its
+// reader with the first start, and serve every start after it.
+import {Cancelled, Failure} from './failure.js';
+
+export class Chunks {
+  constructor(reader) {
+    this.arrived = [];
+    this.id = 0;
+    this.chunk = 0;
+    this.reader = reader;
+    this.job = null;
+    this.wake = null;
+    this.reader.onmessage = ({data}) => {
+      if (data.id !== this.id) {
+        if (data.buffer) this.handBack(new Uint8Array(data.buffer));
+        return;
+      }
+      this.arrived.push(data);
+      this.wake?.();
+    };
+  }
+
+  // Has the reader read [from, to) of file for job, in chunks of `chunk` bytes; the first, where
+  // given, `first` bytes long, so that a play that starts within a track sounds before a whole
+  // chunk is read. What the reader had read before is dropped, its buffers handed back.
+  start(job, file, from, to, chunk, first = 0) {
+    const buffers = chunk === this.chunk ? [] : [new ArrayBuffer(chunk), new ArrayBuffer(chunk)];
+    this.chunk = chunk;
+    this.job = job;
+    for (const data of this.arrived.splice(0)) {
+      if (data.buffer) this.handBack(new Uint8Array(data.buffer));
+    }
+    this.reader.postMessage({start: {id: ++this.id, file, from, to, chunk, first}, buffers}, buffers);
+  }
+
+  // Ends the reading, at a job's end: the reader reads no further.
+  stop() {
+    this.job = null;
+    this.start(null, null, 0, 0, this.chunk);
+    this.wake?.();
+  }
+
+  // The next chunk's bytes, valid until they are handed back.
+  async next() {
+    while (!this.arrived.length) {
+      if (this.job?.cancelled) throw new Cancelled();
+      await new Promise((resolve) => { this.wake = resolve; });
+    }
+    if (this.job?.cancelled) throw new Cancelled();
+    const data = this.arrived.shift();
+    if (data.failed) throw new Failure(data.failed);
+    return new Uint8Array(data.buffer, 0, data.length);
+  }
+
+  handBack(bytes) {
+    if (bytes.buffer.byteLength === this.chunk) {
+      this.reader.postMessage({buffer: bytes.buffer}, [bytes.buffer]);
+    }
+  }
+}

@@ -1,0 +1,215 @@
+// Where a job's files go: nowhere (a look), into a folder, into a zip, or as one file, written
+// straight from the module's memory. Files of an origin-private folder are written by a sync
+// handle, small writes gathered first; a folder the user picked takes a stream.
+import {Failure} from './failure.js';
+
+// A sync handle's write costs about as much for 64 KiB as for 1 MiB, and half as much a byte at
+// 4 MiB: writes smaller than kGatherBytes / 4 (a WAV file's slices, a zip's pieces, short
+// tracks) are gathered into one buffer of kGatherBytes first. One file at a time holds it; the
+// writes are synchronous, so no other file's write can come between a file's gathering and its
+// own write of what it gathered.
+const kGatherBytes = 4 << 20;
+const gathered = {bytes: null, length: 0, owner: null};
+
+// A file of a folder, opened for writing from its start, created or emptied: its write(bytes) and
+// close(). An origin-private folder has files that a worker writes straight to disk, from the
+// module's memory, in the writes the split makes (up to 4 MB), or gathered (above); elsewhere, as
+// in a folder the user picked, the browser writes through a stream.
+export async function openFile(folder, name) {
+  let handle;
+  try {
+    handle = await folder.getFileHandle(name, {create: true});
+  } catch {
+    throw new Failure(`Can't open file ${name}`);
+  }
+  const failed = () => new Failure(`Can't write file ${name}`);
+  let access = null;
+  try {
+    access = await handle.createSyncAccessHandle();
+  } catch {}
+  if (access) {
+    let at = 0;
+    try {
+      access.truncate(0);
+    } catch {
+      access.close();
+      throw new Failure(`Can't open file ${name}`);
+    }
+    const put = (bytes) => {
+      let written;
+      try {
+        written = access.write(bytes, {at});
+      } catch {
+        throw failed();
+      }
+      if (written !== bytes.byteLength) throw failed();
+      at += written;
+    };
+    const file = {};
+    const flush = () => {
+      if (gathered.owner !== file) return;
+      gathered.owner = null;
+      const length = gathered.length;
+      gathered.length = 0;
+      if (length) put(gathered.bytes.subarray(0, length));
+    };
+    return Object.assign(file, {
+      handle,
+      write: async (bytes) => {
+        const large = bytes.byteLength >= kGatherBytes / 4;
+        if (large || gathered.owner !== file || gathered.length + bytes.byteLength > kGatherBytes) {
+          gathered.owner?.flush();
+        }
+        if (large) return put(bytes);
+        gathered.bytes ??= new Uint8Array(kGatherBytes);
+        gathered.owner = file;
+        gathered.bytes.set(bytes, gathered.length);
+        gathered.length += bytes.byteLength;
+      },
+      flush,
+      // Closed as the tools close a file, with no flush to the disk, which the system does; what
+      // it gathered is written first, even after a failure, so that it keeps what it has.
+      close: async () => {
+        try {
+          flush();
+        } finally {
+          access.close();
+        }
+      },
+    });
+  }
+  let writable;
+  try {
+    writable = await handle.createWritable();
+  } catch {
+    throw new Failure(`Can't open file ${name}`);
+  }
+  return {
+    handle,
+    write: (bytes) => writable.write(bytes).catch(() => { throw failed(); }),
+    close: () => writable.close().catch(() => { throw failed(); }),
+  };
+}
+
+// Where a zip, or one file, is made before the page downloads it: a file of the origin-private
+// folder where the page may have one, else Blobs, which the browser keeps out of the page's
+// memory. Either way the page gets a Blob.
+async function spool(name) {
+  try {
+    const root = await navigator.storage.getDirectory();
+    // One at a time: the one before has been downloaded by now.
+    await root.removeEntry('zips', {recursive: true}).catch(() => {});
+    const open = await openFile(await root.getDirectoryHandle('zips', {create: true}), name);
+    return {write: open.write, close: async () => (await open.close(), open.handle.getFile())};
+  } catch {
+    const blobs = [];
+    let pending = [], size = 0;
+    const toBlob = () => {
+      blobs.push(new Blob(pending));
+      pending = [];
+      size = 0;
+    };
+    return {
+      write: async (bytes) => {
+        pending.push(bytes.slice());
+        size += bytes.byteLength;
+        if (size >= 16 << 20) toBlob();
+      },
+      close: async () => (toBlob(), new Blob(blobs, {type: 'application/zip'})),
+    };
+  }
+}
+
+// Where a run's files go: nowhere ('look'), into a folder, into a zip, or as one file. Each takes
+// a file's beginning, its bytes in order, its end; a small file whole; the page's messages, each
+// once what comes before it is written; and the end of the run, or its failure.
+export class Output {
+  static async open(m, post, route, {folder, zipName}) {
+    const output = new Output(m, post, route);
+    if (route === 'folder') output.folder = folder;
+    if (route === 'zip' || route === 'file') {
+      output.spool = await spool(zipName).catch(() => null);
+      if (!output.spool) throw new Failure(`Can't open file ${zipName}`);
+      output.zipName = zipName;
+    }
+    if (route === 'zip') {
+      const now = new Date();
+      m._page_zip_start(now.getHours() << 11 | now.getMinutes() << 5 | now.getSeconds() >> 1,
+                             (now.getFullYear() - 1980) << 9 | (now.getMonth() + 1) << 5 |
+                                 now.getDate());
+    }
+    return output;
+  }
+  constructor(m, post, route) {
+    this.m = m;
+    this.post = post;
+    this.route = route;
+    this.open = null;
+  }
+  pass(message) { this.post(message); }
+  // The zip's own pieces, from the module's memory.
+  async zipPiece(length) {
+    const m = this.m;
+    if (length) await this.spoolWrite(m.HEAPU8.subarray(m._page_zip_piece(), m._page_zip_piece() + length));
+  }
+  async spoolWrite(bytes) {
+    try {
+      await this.spool.write(bytes);
+    } catch {
+      throw new Failure(`Can't write file ${this.zipName}`);
+    }
+  }
+  async begin(name) {
+    if (this.route === 'folder') {
+      this.open = await openFile(this.folder, name);
+    } else if (this.route === 'zip') {
+      const m = this.m, room = m._page_zip_name_size() - 1;
+      const {written} = new TextEncoder().encodeInto(
+          name, m.HEAPU8.subarray(m._page_zip_name(), m._page_zip_name() + room));
+      m.HEAPU8[m._page_zip_name() + written] = 0;
+      const length = m._page_zip_begin(m._page_zip_name());
+      if (!length) throw new Failure(`Can't write file ${this.zipName}: it holds the most files a zip can`);
+      await this.zipPiece(length);
+    }
+  }
+  // bytes lie in the module's memory.
+  async write(bytes) {
+    if (!bytes.byteLength) return;
+    if (this.route === 'folder') return this.open.write(bytes);
+    if (this.route === 'zip') this.m._page_zip_data(bytes.byteOffset, bytes.byteLength);
+    if (this.route !== 'look') await this.spoolWrite(bytes);
+  }
+  async end() {
+    if (this.route === 'folder') {
+      const open = this.open;
+      this.open = null;
+      await open.close();
+    } else if (this.route === 'zip') {
+      await this.zipPiece(this.m._page_zip_end());
+    }
+  }
+  // A small file whole: its bytes are copied into the module's memory to be written from there.
+  async file(name, bytes) {
+    if (this.route === 'look') return;
+    await this.begin(name);
+    const m = this.m, at = m._page_zip_piece();
+    m.HEAPU8.set(bytes, at);
+    await this.write(m.HEAPU8.subarray(at, at + bytes.byteLength));
+    await this.end();
+  }
+  async finish() {
+    if (this.route === 'zip') {
+      for (let length; (length = this.m._page_zip_finish());) await this.zipPiece(length);
+    }
+    if (!this.spool) return null;
+    try {
+      return await this.spool.close();
+    } catch {
+      throw new Failure(`Can't write file ${this.zipName}`);
+    }
+  }
+  // After a failure: the file being written keeps what it has.
+  async abandon() {
+    await this.open?.close().catch(() => {});
+  }
+}
