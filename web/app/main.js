@@ -3,8 +3,9 @@
 // tracks, the archive's tracks as the look found them; startSound(context, track, ahead) and
 // startPlaylist(context, tracks, settings, ahead), plays into any audio context, an offline one
 // too, resolving to {node, ready, stop}; mediaActions, the media session's actions; and
-// soundOutput, the player's context, gain and suspendAfterSeconds. The other hooks are in the
-// HTML: the first file input, body's data-state, and the ids of the controls.
+// soundOutput, the player's context, gain and suspendAfterSeconds; and engine, the page's engine,
+// its script's Blob URL and how many workers it keeps. The other hooks are in the HTML: the first
+// file input, body's data-state, and the ids of the controls.
 import engineScript from 'bundles/engine_worker.txt';
 import * as player from '../player/player.js';
 import {listenForKeys} from '../player/keys.js';
@@ -131,7 +132,7 @@ setState('idle', byId('message').textContent);
 // The test hooks.
 Object.defineProperty(window, 'tracks', {get: () => session.tracks});
 Object.assign(window, {
-  mediaActions, soundOutput,
+  engine, mediaActions, soundOutput,
   startSound: (context, track, ahead) =>
       startPlay(engine, session.archive, context, {tracks: [track], settings: {loops: Infinity, fade: 0}, ahead}),
   startPlaylist: (context, tracks, settings, ahead = 4) =>

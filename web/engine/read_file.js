@@ -28,14 +28,18 @@ export function serveFile(port) {
   let streamEnd = 0, streamChunks = 1;
   let generation = 0;
   const free = [];
+  // A buffer goes back to the free ones whatever happens to its read, so that the reader, which
+  // serves one job after another, never runs out; one lost to a stream cancelled under it is made
+  // anew.
+  const keep = (buffer) => free.push(buffer.byteLength ? buffer : new ArrayBuffer(chunk));
 
   // Fills buffer with the next chunk; null where a new start came meanwhile, the buffer kept
-  // for the start (or, lost to a stream cancelled under it, made anew).
+  // for the start.
   async function read(buffer) {
     const mine = generation, length = Math.min(first || chunk, end - at);
     first = 0;
     if (!reader) {
-      streamEnd = Math.min(end, at + Math.max(length, streamChunks * chunk));
+      streamEnd = Math.min(end, at + length + (streamChunks - 1) * chunk);
       streamChunks = Math.min(2 * streamChunks, kStreamChunks);
       const stream = file.slice(at, streamEnd).stream();
       try {
@@ -54,13 +58,14 @@ export function serveFile(port) {
       if (byob || !pending) {
         let result;
         const stale = () => {
-          free.push(buffer.byteLength ? buffer : new ArrayBuffer(chunk));
+          keep(buffer);
           return null;
         };
         try {
           result = await own.read(byob ? new Uint8Array(buffer, filled, length - filled) : undefined);
         } catch {
           if (mine !== generation) return stale();
+          keep(buffer);
           throw unreadable;
         }
         if (byob && result.value) buffer = result.value.buffer;
@@ -79,7 +84,10 @@ export function serveFile(port) {
       filled += taken;
       pending = taken < pending.byteLength ? pending.subarray(taken) : null;
     }
-    if (filled < length) throw unreadable;
+    if (filled < length) {
+      keep(buffer);
+      throw unreadable;
+    }
     // The stream of these chunks is at its end: the next opens another.
     if (at === streamEnd) reader = null;
     return {id, buffer, length};
@@ -95,6 +103,8 @@ export function serveFile(port) {
         if (chunkRead) port.postMessage(chunkRead, [chunkRead.buffer]);
       }
     } catch (error) {
+      // The start ends with its failure: nothing more is read for it.
+      at = end;
       port.postMessage({id, failed: error === unreadable ? `Can't read file ${file.name}`
                                                          : `Can't go on: ${error}`});
     }

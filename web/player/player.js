@@ -69,6 +69,8 @@ export async function playFrom(index, from = 0, paused = false) {
     return soundFailed(`Can't play: ${error.message}`);
   }
   const mine = player = {index, at: from, played: from, paused, forever: settings().loops === Infinity};
+  // The worklet's first word of where it plays: the context renders, and so sounds.
+  const heard = new Promise((resolve) => { mine.heard = resolve; });
   show();
   media.showTrack(session.tracks[index], session.archive, paused);
   const timeout = new Promise((resolve) => setTimeout(resolve, kSoundStartSeconds * 1000, 'late'));
@@ -88,6 +90,7 @@ export async function playFrom(index, from = 0, paused = false) {
         media.showTrack(session.tracks[index], session.archive, mine.paused);
       }
       Object.assign(mine, {at, played});
+      mine.heard();
       showPosition();
     };
     sound.onended = () => stopPlaying();
@@ -97,7 +100,10 @@ export async function playFrom(index, from = 0, paused = false) {
     if (player !== mine) return;
     sound.node.connect(soundOutput.gain);
     await resumed;
-    return context.state === 'running' ? 'playing' : 'silent';
+    if (context.state !== 'running') return 'silent';
+    // A context may say it runs and yet render nothing, as Firefox's does with no sound server.
+    if (!mine.paused) await heard;
+    return 'playing';
   })();
   try {
     const outcome = await Promise.race([starting, timeout]);
@@ -154,6 +160,8 @@ export function pause() {
   if (!player || !soundOutput.context) return;
   player.paused = !player.paused;
   player.sound?.pause(player.paused);
+  // A play paused before it was first heard has nothing to be heard.
+  if (player.paused) player.heard();
   if (player.paused) suspendWhenSilent(() => !player || player.paused);
   else runContext(true).catch(() => {});
   show();
