@@ -188,6 +188,91 @@ async function playInPage([index, seconds]) {
   return (performance.now() - start) / 1000;
 }
 
+// The samples of the tracks' WAV files at the page's settings: the loop twice and ten seconds of
+// fade at 44100 Hz, or the track once.
+function samplesInPage() {
+  return tracks.reduce((sum, t) => sum + (t.loops ? t.start + 2 * (t.end - t.start) + 441000
+                                                  : Math.floor(t.bytes / 32) * 28), 0);
+}
+
+// Milliseconds from a click on the Play of `row` until the page shows it playing past its first
+// sample (the worklet has played and said so), then stopped again; the first click of a page
+// starts its sound output and its workers.
+function playToSoundInPage(row) {
+  return new Promise((resolve) => {
+    const seek = document.getElementById('seek'), button = document.querySelector(`${row} button.play`);
+    const start = performance.now();
+    button.click();
+    const look = () => {
+      if (document.body.dataset.state === 'failed') return resolve(null);
+      if (Number(seek.value) === 0) return setTimeout(look, 1);
+      const time = performance.now() - start;
+      button.click();
+      resolve(time);
+    };
+    look();
+  });
+}
+
+// Seconds that the chosen File takes to reach a worker that does nothing with it, 4 MB at a
+// time, read by `how`: 'own', the worker itself; 'port', a reader worker sending it across a
+// MessageChannel; 'relay', a reader worker sending it to the page, which posts it on, as the
+// page once did. Each buffer goes back the way it came, two in flight.
+function readByInPage(how) {
+  const read = `const read = async (file, at) =>
+    new Uint8Array(await file.slice(at, at + 4096000).arrayBuffer());`;
+  const readerSource = `${read}
+    let file, at = 0, out = self;
+    const next = async (buffer) => {
+      if (at >= file.size) return out.postMessage({end: true});
+      const from = at;
+      at += 4096000;
+      new Uint8Array(buffer).set(await read(file, from));
+      out.postMessage({buffer}, [buffer]);
+    };
+    const take = ({data}) => {
+      if (data.port) { out = data.port; out.onmessage = take; return; }
+      if (data.file) { file = data.file; next(new ArrayBuffer(4096000)); return next(new ArrayBuffer(4096000)); }
+      next(data.buffer);
+    };
+    onmessage = take;`;
+  const takerSource = `${read}
+    let back = self, ended = false;
+    const take = async ({data}) => {
+      if (data.port) { back = data.port; back.onmessage = take; return; }
+      if (data.own) {
+        const buffer = new Uint8Array(4096000);
+        for (let at = 0; at < data.own.size; at += 4096000) buffer.set(await read(data.own, at));
+        return postMessage('done');
+      }
+      if (data.end) return ended || (ended = true, postMessage('done'));
+      back.postMessage({buffer: data.buffer}, [data.buffer]);
+    };
+    onmessage = take;`;
+  const worker = (source) => new Worker(URL.createObjectURL(new Blob([source])));
+  const taker = worker(takerSource), reader = how === 'own' ? null : worker(readerSource);
+  return new Promise((resolve) => {
+    const start = performance.now();
+    taker.onmessage = ({data}) => {
+      if (data === 'done') {
+        taker.terminate();
+        reader?.terminate();
+        return resolve((performance.now() - start) / 1000);
+      }
+      reader.postMessage(data, [data.buffer]);
+    };
+    if (how === 'own') return taker.postMessage({own: window.benchFile});
+    if (how === 'port') {
+      const channel = new MessageChannel();
+      reader.postMessage({port: channel.port1}, [channel.port1]);
+      taker.postMessage({port: channel.port2}, [channel.port2]);
+    } else {
+      reader.onmessage = ({data}) => taker.postMessage(data, data.buffer ? [data.buffer] : []);
+    }
+    reader.postMessage({file: window.benchFile});
+  });
+}
+
 // Seeks in a play of tracks[0] as the player plays it (two loops, ten seconds of fade), into the
 // page's own running context, to `fractions` of its length, once a scan has found where a play
 // may start: the milliseconds the scan took, and from each seek until the context renders what
@@ -195,6 +280,7 @@ async function playInPage([index, seconds]) {
 // milliseconds more to arrive).
 async function seeksInPage(fractions) {
   const track = tracks[0];
+  const audio = soundOutput.context;
   const sound = await startPlaylist(audio, [track], {loops: 2, fade: 10});
   sound.node.connect(audio.destination);
   await sound.ready;
@@ -205,7 +291,8 @@ async function seeksInPage(fractions) {
     await new Promise((resolve) => setTimeout(resolve, 300));
     const sounding = new Promise((resolve) => { sound.onposition = resolve; });
     const clock = audio.currentTime;
-    sound.seek(0, Math.floor(fraction * wavSamples(track, {loops: 2, fade: 10})));
+    const length = track.start + 2 * (track.end - track.start) + 10 * 44100;
+    sound.seek(0, Math.floor(fraction * length));
     times.push(1000 * ((await sounding).time - clock));
   }
   sound.stop();
@@ -237,6 +324,35 @@ async function peakMemory(engine, fn) {
   return {idle: idle / 1024, more: (peak - idle) / 1024};
 }
 
+// Milliseconds from a click on a row's Play until it sounds, on the page at each of urls in turn,
+// RUNS times: the first Play of a page after its look, and a second, of another row.
+async function playToSound(engine, urls) {
+  const folder = fs.mkdtempSync(path.join(work, `${engine}-play-`));
+  const browser = await launch(engine, folder, programs[engine]);
+  const page = await browser.newTab();
+  const times = Object.fromEntries(Object.keys(urls).map((name) => [name, {first: [], second: []}]));
+  for (let i = 0; i < runs; ++i) {
+    for (const [name, url] of Object.entries(urls)) {
+      await page.goto(url);
+      await page.choose('input[type=file]', path.join(work, 'wav.bin'));
+      await page.waitFor(() => document.body.dataset.state === 'done', null, {timeout: 0});
+      const first = await page.evaluate(playToSoundInPage, 'tr[data-track=BGM_000]');
+      if (first === null) {
+        console.log(`  playing: ${await page.text('#message')} (headless Firefox needs pulseaudio)`);
+        return browser.close();
+      }
+      times[name].first.push(first);
+      times[name].second.push(await page.evaluate(playToSoundInPage, 'tr[data-track=BGM_001]'));
+    }
+  }
+  for (const [name, {first, second}] of Object.entries(times)) {
+    console.log(`  a Play sounds, ${name}: the first of a page in ${median(first).toFixed(0)} ms ` +
+                `(${first.map((t) => t.toFixed(0)).join(' ')}), the next in ${median(second).toFixed(0)} ms ` +
+                `(${second.map((t) => t.toFixed(0)).join(' ')})`);
+  }
+  await browser.close();
+}
+
 async function bench(engine, server) {
   const folder = fs.mkdtempSync(path.join(work, `${engine}-`));
   const browser = await launch(engine, folder, programs[engine]);
@@ -266,7 +382,7 @@ async function bench(engine, server) {
   };
   await page.goto(url);
 
-  const times = {floor: [], look: [], folder: [], zip: [], writable: [], native: [], wav: [],
+  const times = {floor: [], own: [], port: [], relay: [], look: [], folder: [], zip: [], writable: [], native: [], wav: [],
                  vgmstream: [], loopsWav: [], loopsVgmstream: []};
   let wavSamples = 0, loopSamples = 0, vgmstreamSamples = 0, loopsVgmstreamSamples = 0;
   const gib = fs.statSync(path.join(work, 'big.bin')).size;
@@ -274,6 +390,7 @@ async function bench(engine, server) {
     await choose('big.bin');
     execFileSync('sync');
     times.floor.push(await page.evaluate(floorInPage));
+    for (const how of ['own', 'port', 'relay']) times[how].push(await page.evaluate(readByInPage, how));
     times.look.push((await page.evaluate(routeInPage, 'look'))[0]);
     if (folders) {
       await handFolder(page);
@@ -294,11 +411,11 @@ async function bench(engine, server) {
     await choose('wav.bin');
     fresh(2 * 600e6);
     times.wav.push(await downloaded('#save-wav-zip'));
-    wavSamples = await page.evaluate(() => tracks.reduce((sum, t) => sum + wavSamples(t), 0));
+    wavSamples = await page.evaluate(samplesInPage);
     await choose('loops.bin');
     fresh(2 * 200e6);
     times.loopsWav.push(await downloaded('#save-wav-zip'));
-    loopSamples = await page.evaluate(() => tracks.reduce((sum, t) => sum + wavSamples(t), 0));
+    loopSamples = await page.evaluate(samplesInPage);
     if (hasVgmstream) {
       const wav = vgmstreamRender('wav.bin'), loops = vgmstreamRender('loops.bin');
       times.vgmstream.push(wav.time);
@@ -322,6 +439,9 @@ async function bench(engine, server) {
                 `${((m[route] - m.look) / m[route] * 100).toFixed(0)}%`);
   }
   console.log(`  look: ${x('look', 'floor')} x the floor`);
+  console.log(`  1 GiB to a worker 4 MB at a time: read by the worker itself ${m.own.toFixed(2)} s, ` +
+              `by another across a MessageChannel ${x('port', 'own')} x that, relayed through the ` +
+              `page ${x('relay', 'own')} x`);
   if (folders) console.log(`  createWritable: ${x('writable', 'floor')} x the floor`);
   const perSecond = (time, samples) => time / (samples / 44100);
   const longCost = perSecond(m.wav, wavSamples), shortCost = perSecond(m.loopsWav, loopSamples);
@@ -418,8 +538,16 @@ async function main() {
   console.log(`dd writing 1 GiB into new page cache: ${writes.warm.toFixed(2)} s right after ` +
               `a GiB written was removed, ${writes.cold.toFixed(2)} s five seconds later`);
   const server = await serve(pageFolder);
-  for (const engine of engines) await bench(engine, server);
+  // The page built from another commit, where BASELINE_PAGE names its folder, for Play's time.
+  const baseline = process.env.BASELINE_PAGE ? await serve(process.env.BASELINE_PAGE) : null;
+  const url = (s) => `http://127.0.0.1:${s.address().port}/index.html`;
+  for (const engine of engines) {
+    if (process.env.ONLY_PLAY) console.log(`\n${engine}:`);
+    else await bench(engine, server);
+    await playToSound(engine, {this: url(server), ...(baseline ? {baseline: url(baseline)} : {})});
+  }
   server.close();
+  baseline?.close();
 }
 
 main().catch((error) => {

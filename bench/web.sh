@@ -7,7 +7,8 @@
 # download is saved, createWritable's writes, and the WAV zip of a 300-pair archive and of one of
 # short loops; then the tab's memory. Each timed run that writes starts right after the bench has
 # written and removed as many bytes (docs/design.md says why). Needs what the page's tests need.
-# RUNS=5, ENGINES=chromium,firefox,webkit by default.
+# It also times a Play until it sounds, and, with BASELINE_PAGE=FOLDER, the page built there
+# alternately with it (ONLY_PLAY=1: that alone). RUNS=5, ENGINES=chromium,firefox,webkit by default.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --workflow --preset release >/dev/null
