@@ -100,7 +100,8 @@ async function spool(name) {
     // One at a time: the one before has been downloaded by now.
     await root.removeEntry('zips', {recursive: true}).catch(() => {});
     const open = await openFile(await root.getDirectoryHandle('zips', {create: true}), name);
-    return {write: open.write, close: async () => (await open.close(), open.handle.getFile())};
+    return {write: open.write, close: async () => (await open.close(), open.handle.getFile()),
+            abandon: () => open.close()};
   } catch {
     const blobs = [];
     let pending = [], size = 0;
@@ -208,8 +209,11 @@ export class Output {
       throw new Failure(`Can't write file ${this.zipName}`);
     }
   }
-  // After a failure: the file being written keeps what it has.
+  // After a failure or a cancel: the file being written keeps what it has, and the spool's file
+  // is closed too, as the worker lives on and an open file of the origin-private folder stays
+  // locked to every later save.
   async abandon() {
     await this.open?.close().catch(() => {});
+    await this.spool?.abandon?.().catch(() => {});
   }
 }

@@ -58,6 +58,6 @@ export async function startPlay(engine, file, context, {tracks, settings, index 
       if (data.marks || data.failed) resolve();
     }));
   });
-  node.port.postMessage({source: channel.port1, ahead}, [channel.port1]);
+  node.port.postMessage({enginePort: channel.port1, ahead}, [channel.port1]);
   return sound;
 }

@@ -1,5 +1,5 @@
-// What the page's tests share: synthetic archives, the native tools as the oracle, a server on
-// 127.0.0.1, and Debian's browsers driven as a user drives the page. Everything a test makes lies
+// What the page's tests share: the native tools as the oracle, a server on 127.0.0.1, and
+// Debian's browsers driven as a user drives the page. Everything a test makes lies
 // in one temporary folder, removed at the end.
 'use strict';
 
@@ -11,7 +11,6 @@ const os = require('node:os');
 const path = require('node:path');
 const {handFolder, launch, serve} = require('./driver/browser.js');
 
-const kFrame = 16, kBlock = 204800, kPair = 409600;
 const env = (name) => process.env[name] || assert.fail(`${name} names what the tests need`);
 
 // The engines the tests drive, each with what drives it, or why it is skipped: Chromium, Firefox,
@@ -22,20 +21,6 @@ const engines = [['chromium', 'CHROMIUM', 'chromium'], ['firefox', 'FIREFOX', 'f
   return {name, program,
           skip: program ? false : `${name} is not installed (apt install ${packages})`};
 });
-
-// A synthetic archive whose frames tell where they came from: the sample bytes hold the pair,
-// the channel and the position. Every frame is plain, with a header that is not filler, but
-// where marks give [pair, channel, position, header, flag].
-function archive(pairs, marks = [], trailingBytes = 0) {
-  const bytes = Buffer.alloc(pairs * kPair + trailingBytes, 0xee);
-  for (let at = 0; at + kFrame <= bytes.length; at += kFrame) {
-    const p = Math.floor(at / kPair), c = Math.floor((at % kPair) / kBlock);
-    const k = (at % kBlock) / kFrame;
-    bytes.set([0x5c, 0, p & 0xff, p >> 8, c, k & 0xff, k >> 8], at);
-  }
-  for (const [p, c, k, header, flag] of marks) bytes.set([header, flag], p * kPair + c * kBlock + k * kFrame);
-  return bytes;
-}
 
 const sha256 = (bytes) => crypto.createHash('sha256').update(bytes).digest('hex');
 
@@ -177,5 +162,33 @@ async function downloadZip(page, sandbox, selector = '#download-zip') {
   return {state: await settled(page), name, files: folderFiles(into), folder: into};
 }
 
-module.exports = {archive, choose, downloadOf, downloadZip, engines, env, folderFilesOf, handFolder,
-                  kPair, pageLog, Sandbox, saveToFolder, settled};
+// Every control a user can reach, where the page shows it: its name, its size, and whether it is
+// disabled now. Run in the page.
+const controls = () => [...document.querySelectorAll('button, select, input:not([type=file]), [tabindex="0"]')]
+    .filter((element) => element.offsetParent !== null && !element.closest('[hidden]'))
+    .map((element) => {
+      const {width, height} = element.getBoundingClientRect();
+      return {name: element.id || element.getAttribute('aria-label') || element.textContent,
+              width, height, disabled: element.disabled === true};
+    });
+// The name controls() gives the focused element.
+const focused = () => {
+  const element = document.activeElement;
+  if (element === document.body) return 'BODY';
+  return element.id || element.getAttribute('aria-label') || element.textContent;
+};
+
+// gives the page no sound output, checks that the page says so, and resolves to false.
+async function heard(page, t, engine) {
+  await page.waitFor(() => document.body.dataset.state === 'failed' ||
+                           Number(document.getElementById('seek').value) > 0, null, {timeout: 10000});
+  if (await page.evaluate(() => document.body.dataset.state !== 'failed')) return true;
+  assert.equal(await page.text('#message'),
+               "Failed: Can't play: this browser gives the page no sound output.");
+  t.diagnostic(`${engine.name} gives the page no sound output: its player is not driven ` +
+               '(headless Firefox needs a sound server: apt install pulseaudio)');
+  return false;
+}
+
+module.exports = {choose, controls, downloadOf, downloadZip, engines, env, focused, folderFilesOf,
+                  handFolder, heard, pageLog, Sandbox, saveToFolder, settled};

@@ -1,6 +1,6 @@
 // The audio worklet's processor, 'track': a thin shell over the slice queue. The page tells it
-// {source, ahead}, a port to the engine's play and how many slices to hold before it plays, and
-// {paused}.
+// {enginePort, ahead}, a port to the engine's play and how many slices to hold before it plays,
+// and {paused}.
 import {SliceQueue} from './slice_queue.js';
 
 registerProcessor('track', class extends AudioWorkletProcessor {
@@ -12,10 +12,10 @@ registerProcessor('track', class extends AudioWorkletProcessor {
         this.queue.paused = data.paused;
         return;
       }
-      const {source, ahead} = data;
+      const {enginePort, ahead} = data;
       this.queue.ahead = ahead;
-      this.queue.toEngine = (message) => source.postMessage(message);
-      source.onmessage = ({data}) => this.queue.receive(data);
+      this.queue.toEngine = (message) => enginePort.postMessage(message);
+      enginePort.onmessage = ({data}) => this.queue.receive(data);
     };
   }
   process(inputs, [[left, right]]) {
