@@ -8,7 +8,7 @@
 const {execFileSync, spawnSync} = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
-const {handFolder, launch, serve, sleep} = require('../web/tests/driver/browser.js');
+const {handFolder, launch, serve, sleep} = require('../tools/browser/browser.js');
 
 const [pageFolder, work] = process.argv.slice(2);
 const runs = Number(process.env.RUNS || 5);

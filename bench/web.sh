@@ -26,6 +26,6 @@ cat "$work"/*.bin >/dev/null   # into the page cache
 
 # The browser drivers, as the page's tests have them.
 mkdir "$work/drivers"
-cp web/tests/driver/package.json web/tests/driver/package-lock.json "$work/drivers/"
+cp tools/browser/package.json tools/browser/package-lock.json "$work/drivers/"
 (cd "$work/drivers" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 NODE_PATH="$work/drivers/node_modules" node bench/web.js "$PWD/build/web" "$work"

@@ -9,7 +9,7 @@ const crypto = require('node:crypto');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const {handFolder, launch, serve} = require('./driver/browser.js');
+const {handFolder, launch, serve} = require('../../tools/browser/browser.js');
 
 const env = (name) => process.env[name] || assert.fail(`${name} names what the tests need`);
 

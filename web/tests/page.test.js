@@ -5,7 +5,7 @@
 const assert = require('node:assert');
 const fs = require('node:fs');
 const path = require('node:path');
-const {sleep} = require('./driver/browser.js');
+const {sleep} = require('../../tools/browser/browser.js');
 const {after, before, describe, test} = require('node:test');
 const {archive, H, kPair, rows} = require('./archives.js');
 const {choose, downloadOf, downloadZip, engines, heard, pageLog, Sandbox,
