@@ -70,31 +70,6 @@ TEST(TrackSound, DecodesEachFilterAndShiftAsThePlayersDo) {
   for (const Case& c : cases) EXPECT_EQ(channel0(c.frame, c.samples.size()), c.samples) << c.what;
 }
 
-// A track's frames come in pieces of any count: a lone frame waits for its channel's partner,
-// and the history runs on across pieces.
-TEST(TrackSound, FramesInPiecesOfAnyCountDecodeAlike) {
-  std::vector<unsigned char> frames;
-  for (int pair = 0; pair < 4; ++pair) {
-    for (const auto& f : {frame(0x1c, 0, {pair, 1, -2, 3}), frame(0x3b, 0, {-pair, 7, -8})}) {
-      frames.insert(frames.end(), f.begin(), f.end());
-    }
-  }
-  std::int16_t whole[8 * kSamplesPerFrame];
-  TrackDecoder one;
-  ASSERT_EQ(one.decode(frames.data(), 8, whole), 4 * kSamplesPerFrame);
-  for (const std::size_t piece : {1, 3, 5}) {
-    std::int16_t pieces[8 * kSamplesPerFrame] = {};
-    TrackDecoder decoder;
-    std::size_t samples = 0;
-    for (std::size_t at = 0; at < 8; at += piece) {
-      const std::size_t count = at + piece > 8 ? 8 - at : piece;
-      samples += decoder.decode(frames.data() + at * kFrameSize, count, pieces + 2 * samples);
-    }
-    EXPECT_EQ(samples, 4 * kSamplesPerFrame) << piece;
-    EXPECT_EQ(std::memcmp(whole, pieces, sizeof whole), 0) << "pieces of " << piece;
-  }
-}
-
 // A track of 100 pairs and its end frame, looping from sample 280 to 2520, rendered as
 // vgmstream renders its loop file, and its WAV file's header.
 TEST(TrackSound, RendersAndFadesAsTheLoopFileSays) {

@@ -9,6 +9,7 @@ const crypto = require('node:crypto');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
+const {after, describe} = require('node:test');
 const {handFolder, launch, serve} = require('../../tools/browser/browser.js');
 
 const env = (name) => process.env[name] || assert.fail(`${name} names what the tests need`);
@@ -37,7 +38,11 @@ function folderFiles(folder) {
 class Sandbox {
   constructor(engine = engines[0]) {
     this.engine = engine;
-    this.root = fs.mkdtempSync(path.join(os.tmpdir(), 'vorsplit-page-test-'));
+    this.made = null;
+  }
+  // Made at its first use: the suite of an engine that is skipped makes none.
+  get root() {
+    return this.made ??= fs.mkdtempSync(path.join(os.tmpdir(), 'vorsplit-page-test-'));
   }
   folder(...names) {
     const at = path.join(this.root, ...names);
@@ -45,7 +50,9 @@ class Sandbox {
     return at;
   }
   // A browser's last processes may still be writing as it closes.
-  remove() { fs.rmSync(this.root, {recursive: true, force: true, maxRetries: 10}); }
+  remove() {
+    if (this.made) fs.rmSync(this.made, {recursive: true, force: true, maxRetries: 10});
+  }
 
   // What vorsplit and then vorloop, copied into a folder of their own with the players' files
   // and run from another, write and print for archivePath: the lines after their banners, and
@@ -105,6 +112,18 @@ class Sandbox {
   }
 }
 Sandbox.runs = 0;
+
+// The tests that body(engine, sandbox) declares, in a suite of each engine, with a sandbox of its
+// own, removed after them.
+function eachEngine(body) {
+  for (const engine of engines) {
+    describe(engine.name, {skip: engine.skip}, () => {
+      const sandbox = new Sandbox(engine);
+      after(() => sandbox.close());
+      body(engine, sandbox);
+    });
+  }
+}
 
 // The page's log, a line a line.
 async function pageLog(page) {
@@ -190,5 +209,5 @@ async function heard(page, t, engine) {
   return false;
 }
 
-module.exports = {choose, controls, downloadOf, downloadZip, engines, env, focused, folderFilesOf,
+module.exports = {choose, controls, downloadOf, downloadZip, eachEngine, engines, env, focused, folderFilesOf,
                   handFolder, heard, pageLog, Sandbox, saveToFolder, settled};

@@ -5,9 +5,9 @@
 const assert = require('node:assert');
 const fs = require('node:fs');
 const path = require('node:path');
-const {after, before, describe, test} = require('node:test');
+const {test} = require('node:test');
 const {kPair} = require('./archives.js');
-const {choose, downloadZip, engines, Sandbox} = require('./harness.js');
+const {choose, downloadZip, eachEngine} = require('./harness.js');
 const {archives, ffmpeg, played, samplesOf, sandbox, withFfmpeg} = require('./sound_checks.js');
 
 // Play all and seeking, rendered by an offline audio context: tracks in a row, with no gap, are
@@ -110,11 +110,6 @@ function playerTest(engine, browser) {
   });
 }
 
-for (const engine of engines) {
-  describe(engine.name, {skip: engine.skip}, () => {
-    let browser;
-    before(() => { browser = new Sandbox(engine); });
-    after(() => browser?.close());
-    playerTest(engine, () => browser);
-  });
-}
+eachEngine((engine, browser) => {
+  playerTest(engine, () => browser);
+});

@@ -6,7 +6,7 @@ const assert = require('node:assert');
 const {spawnSync} = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
-const {after, before} = require('node:test');
+const {after} = require('node:test');
 const {kPair} = require('./archives.js');
 const {env, Sandbox} = require('./harness.js');
 
@@ -19,14 +19,8 @@ const withFfmpeg = spawnSync('ffmpeg', ['-version']).error
 
 // The archives, FFmpeg's and vgmstream's files, in a sandbox of their own for every engine, made
 // before a file's tests and removed after them.
-let shared = null;
-before(() => { shared = new Sandbox(); });
-after(() => shared.close());
-const sandbox = {
-  get root() { return shared.root; },
-  folder: (...names) => shared.folder(...names),
-  native: (...args) => shared.native(...args),
-};
+const sandbox = new Sandbox();
+after(() => sandbox.close());
 
 const sha256 = (bytes) => require('node:crypto').createHash('sha256').update(bytes).digest('hex');
 const samplesOf = (bytes) => new Int16Array(bytes.buffer, bytes.byteOffset, bytes.length >> 1);

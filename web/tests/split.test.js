@@ -7,9 +7,9 @@
 const assert = require('node:assert');
 const fs = require('node:fs');
 const path = require('node:path');
-const {after, before, describe, test} = require('node:test');
+const {test} = require('node:test');
 const {archive, H, kPair, rows} = require('./archives.js');
-const {choose, downloadZip, engines, folderFilesOf, handFolder, pageLog, Sandbox, saveToFolder,
+const {choose, downloadZip, eachEngine, folderFilesOf, handFolder, pageLog, saveToFolder,
        settled} = require('./harness.js');
 
 const players = ['.adpcm.txth', '44100Hz.genh', '48000Hz.genh'];
@@ -21,139 +21,133 @@ const time = (sample) => {
          String(ms % 1000).padStart(3, '0');
 };
 
-for (const engine of engines) {
-  describe(engine.name, {skip: engine.skip}, () => {
-    let sandbox;
-    before(() => { sandbox = new Sandbox(engine); });
-    after(() => sandbox?.close());
-    const folders = engine.name !== 'webkit';  // WebKit gives an automated session no such folder
+eachEngine((engine, sandbox) => {
+  const folders = engine.name !== 'webkit';  // WebKit gives an automated session no such folder
 
-    // Each archive through the page, chosen as a user does, then saved to a folder and as a zip:
-    // the page's log is the tools' lines, and every route saves the files they write, byte for
-    // byte. The table shows each track's loop as times, and keeps vorloop's samples.
-    test('the page saves what the tools write, by every route it has', async () => {
-      const page = await sandbox.open();
-      for (const [what, bytes] of rows) {
-        const archivePath = path.join(sandbox.folder('archives'), '音楽.bin');
-        fs.writeFileSync(archivePath, bytes);
-        const expected = sandbox.native(archivePath);
-        assert.equal(await choose(page, archivePath), 'done', what);
-        assert.deepEqual(await pageLog(page), expected.log, what);
-        const loops = Object.fromEntries(expected.log.filter((line) => line.includes('.txtp : '))
-                                             .map((line) => line.split('.txtp : ')));
-        const table = await page.evaluate(() => [...document.querySelectorAll('#tracks tbody tr')]
-            .map((row) => [row.dataset.track, row.cells[3].textContent, row.cells[3].dataset.loop]));
-        for (const [track, text, samples] of table) {
-          const loop = /from sample (\d+) to (\d+)/.exec(loops[track]);
-          assert.equal(samples, loop ? `${loop[1]} ${loop[2]}` : undefined, `${what}: ${track}`);
-          assert.equal(text, loop ? `loops ${time(loop[1])} to ${time(loop[2])}`
-                             : loops[track] ?? 'nothing to play', `${what}: ${track}`);
-        }
-        const tooSmall = bytes.length < kPair;
-        assert.equal(table.length === 0, tooSmall, what);
-        assert.match(await page.text('#message'),
-                     tooSmall ? /too small/ : table.length === 1 ? /^1 track\./ : /^\d+ tracks\./, what);
-        assert.match(await page.text('#archive-name'), /^音楽\.bin · [\d.]+ (bytes|kB|MB)$/);
-
-        if (folders) {
-          // A longer file of a track's name is overwritten from empty.
-          const folder = await saveToFolder(page, async (root) => {
-            const writable = await (await root.getFileHandle('BGM_000.adpcm', {create: true}))
-                                 .createWritable();
-            await writable.write(new Uint8Array(819200));
-            await writable.close();
-          });
-          assert.deepEqual(folder, {state: 'done', files: expected.files}, what);
-          assert.deepEqual(await pageLog(page), expected.log, what);
-        }
-        const {state, name, files} = await downloadZip(page, sandbox);
-        assert.deepEqual({state, name, files}, {state: 'done', name: '音楽-tracks.zip',
-                                                files: expected.files}, what);
+  // Each archive through the page, chosen as a user does, then saved to a folder and as a zip:
+  // the page's log is the tools' lines, and every route saves the files they write, byte for
+  // byte. The table shows each track's loop as times, and keeps vorloop's samples.
+  test('the page saves what the tools write, by every route it has', async () => {
+    const page = await sandbox.open();
+    for (const [what, bytes] of rows) {
+      const archivePath = path.join(sandbox.folder('archives'), '音楽.bin');
+      fs.writeFileSync(archivePath, bytes);
+      const expected = sandbox.native(archivePath);
+      assert.equal(await choose(page, archivePath), 'done', what);
+      assert.deepEqual(await pageLog(page), expected.log, what);
+      const loops = Object.fromEntries(expected.log.filter((line) => line.includes('.txtp : '))
+                                           .map((line) => line.split('.txtp : ')));
+      const table = await page.evaluate(() => [...document.querySelectorAll('#tracks tbody tr')]
+          .map((row) => [row.dataset.track, row.cells[3].textContent, row.cells[3].dataset.loop]));
+      for (const [track, text, samples] of table) {
+        const loop = /from sample (\d+) to (\d+)/.exec(loops[track]);
+        assert.equal(samples, loop ? `${loop[1]} ${loop[2]}` : undefined, `${what}: ${track}`);
+        assert.equal(text, loop ? `loops ${time(loop[1])} to ${time(loop[2])}`
+                           : loops[track] ?? 'nothing to play', `${what}: ${track}`);
       }
-      assert.deepEqual(page.requestsAfterLoad(), [], 'no request after load');
-      assert.deepEqual(await page.errors(), []);
-    });
+      const tooSmall = bytes.length < kPair;
+      assert.equal(table.length === 0, tooSmall, what);
+      assert.match(await page.text('#message'),
+                   tooSmall ? /too small/ : table.length === 1 ? /^1 track\./ : /^\d+ tracks\./, what);
+      assert.match(await page.text('#archive-name'), /^音楽\.bin · [\d.]+ (bytes|kB|MB)$/);
 
-    // The players' files of a sample rate of 48000 say so; the tracks' lengths follow the rate.
-    // The rate and the player's settings are the page's again at the next visit; a fade out of
-    // bounds is brought within them.
-    test('the sample rate goes into the TXTH file and the lengths; settings are kept', async () => {
-      const page = await sandbox.open();
-      const archivePath = path.join(sandbox.folder('archives'), 'rate.bin');
-      fs.writeFileSync(archivePath, archive(45));
-      await choose(page, archivePath);
-      await page.select('#rate', '48000');
-      // 45 pairs of 12800 frames of each channel, 28 samples a frame: 336 s.
-      assert.equal(await page.text('#tracks tbody td:nth-child(3)'), '5:36');
-      const zip = await downloadZip(page, sandbox);
-      const txth = fs.readFileSync(path.join(zip.folder, '.adpcm.txth'), 'utf8');
-      assert.match(txth, /^sample_rate = 48000$/m);
-      assert.deepEqual(Object.keys(zip.files).filter((name) => !name.startsWith('BGM')), players);
-      await page.select('#loops', 'for ever');
-      for (const [typed, shown] of [['45', '30'], ['', '0'], ['-3', '0'], ['25', '25']]) {
-        await page.select('#fade', typed);
-        assert.equal(await page.evaluate(() => document.getElementById('fade').value), shown);
-      }
-      const again = await sandbox.open();
-      assert.deepEqual(await again.evaluate(() => ['rate', 'loops', 'fade'].map(
-          (id) => document.getElementById(id).value)), ['48000', 'for ever', '25']);
-      for (const [id, value] of [['rate', '44100'], ['loops', '2'], ['fade', '10']]) {
-        await again.select(`#${id}`, value);
-      }
-    });
-
-    // What the tools meet, the page meets as they do: a folder in the way of a track file, and
-    // an archive removed from the disk after it was chosen, while the page reads it. Each ends
-    // the run with the tools' "Can't ..." line, says what was kept, and the files finished
-    // before it stay as they are.
-    test('the page fails as the tools do, and says what it kept', async () => {
-      const page = await sandbox.open();
       if (folders) {
-        const archivePath = path.join(sandbox.folder('archives'), 'failing.bin');
-        fs.writeFileSync(archivePath, archive(3, [[0, 0, 5, H, 0x03]]));
-        const expected = sandbox.native(archivePath,
-                                        (bin) => fs.mkdirSync(path.join(bin, 'BGM_001.adpcm')));
-        assert.equal(expected.log.at(-1), "Can't open file BGM_001.adpcm");
-        await choose(page, archivePath);
-        const folder = await saveToFolder(page, (root) => root.getDirectoryHandle('BGM_001.adpcm',
-                                                                                  {create: true}));
-        // The page writes a track's loop file as the track ends, where vorloop would run after
-        // vorsplit.
-        const loops = {'BGM_000.txtp': sandbox.native(archivePath).files['BGM_000.txtp']};
-        assert.deepEqual(folder, {state: 'failed', files: {...expected.files, ...loops}});
-        assert.deepEqual(await pageLog(page), expected.log);
-        assert.equal(await page.text('#message'), "Failed: Can't open file BGM_001.adpcm. " +
-                                                  'The files finished before it stay in the folder.');
+        // A longer file of a track's name is overwritten from empty.
+        const folder = await saveToFolder(page, async (root) => {
+          const writable = await (await root.getFileHandle('BGM_000.adpcm', {create: true}))
+                               .createWritable();
+          await writable.write(new Uint8Array(819200));
+          await writable.close();
+        });
+        assert.deepEqual(folder, {state: 'done', files: expected.files}, what);
+        assert.deepEqual(await pageLog(page), expected.log, what);
       }
-
-      // Track 0 ends in the first pair, and filler follows, 800 MB of it: the page is still
-      // reading when the file goes.
-      const removedPath = path.join(sandbox.folder('archives'), 'removed.bin');
-      fs.writeFileSync(removedPath, archive(1, [[0, 0, 5, H, 0x03]]));
-      const whole = sandbox.native(removedPath);
-      for (const route of folders ? ['#save-folder', '#download-zip'] : ['#download-zip']) {
-        fs.writeFileSync(removedPath, archive(1, [[0, 0, 5, H, 0x03]]));
-        fs.truncateSync(removedPath, 2000 * kPair);
-        await choose(page, removedPath);
-        if (folders) await handFolder(page);
-        await page.click(route);
-        await page.waitFor(() => document.getElementById('message').textContent.startsWith('Reading') &&
-                                  document.getElementById('log').textContent.includes('BGM_001'),
-                           null, {polling: 5});
-        fs.unlinkSync(removedPath);
-        assert.equal(await settled(page), 'failed', route);
-        assert.deepEqual(await pageLog(page),
-                         [...whole.log.slice(0, 3), "Can't read file removed.bin"], route);
-        if (route === '#download-zip') {
-          assert.equal(await page.text('#message'),
-                       "Failed: Can't read file removed.bin. No zip was made.");
-          continue;
-        }
-        const saved = await folderFilesOf(page);
-        for (const name of [...players, 'BGM_000.adpcm', 'BGM_000.txtp']) {
-          assert.equal(saved[name], whole.files[name], name);
-        }
-      }
-    });
+      const {state, name, files} = await downloadZip(page, sandbox);
+      assert.deepEqual({state, name, files}, {state: 'done', name: '音楽-tracks.zip',
+                                              files: expected.files}, what);
+    }
+    assert.deepEqual(page.requestsAfterLoad(), [], 'no request after load');
+    assert.deepEqual(await page.errors(), []);
   });
-}
+
+  // The players' files of a sample rate of 48000 say so; the tracks' lengths follow the rate.
+  // The rate and the player's settings are the page's again at the next visit; a fade out of
+  // bounds is brought within them.
+  test('the sample rate goes into the TXTH file and the lengths; settings are kept', async () => {
+    const page = await sandbox.open();
+    const archivePath = path.join(sandbox.folder('archives'), 'rate.bin');
+    fs.writeFileSync(archivePath, archive(45));
+    await choose(page, archivePath);
+    await page.select('#rate', '48000');
+    // 45 pairs of 12800 frames of each channel, 28 samples a frame: 336 s.
+    assert.equal(await page.text('#tracks tbody td:nth-child(3)'), '5:36');
+    const zip = await downloadZip(page, sandbox);
+    const txth = fs.readFileSync(path.join(zip.folder, '.adpcm.txth'), 'utf8');
+    assert.match(txth, /^sample_rate = 48000$/m);
+    assert.deepEqual(Object.keys(zip.files).filter((name) => !name.startsWith('BGM')), players);
+    await page.select('#loops', 'for ever');
+    await page.select('#fade', '45');
+    assert.equal(await page.evaluate(() => document.getElementById('fade').value), '30');
+    await page.select('#fade', '25');
+    const again = await sandbox.open();
+    assert.deepEqual(await again.evaluate(() => ['rate', 'loops', 'fade'].map(
+        (id) => document.getElementById(id).value)), ['48000', 'for ever', '25']);
+    for (const [id, value] of [['rate', '44100'], ['loops', '2'], ['fade', '10']]) {
+      await again.select(`#${id}`, value);
+    }
+  });
+
+  // What the tools meet, the page meets as they do: a folder in the way of a track file, and
+  // an archive removed from the disk after it was chosen, while the page reads it. Each ends
+  // the run with the tools' "Can't ..." line, says what was kept, and the files finished
+  // before it stay as they are.
+  test('the page fails as the tools do, and says what it kept', async () => {
+    const page = await sandbox.open();
+    if (folders) {
+      const archivePath = path.join(sandbox.folder('archives'), 'failing.bin');
+      fs.writeFileSync(archivePath, archive(3, [[0, 0, 5, H, 0x03]]));
+      const expected = sandbox.native(archivePath,
+                                      (bin) => fs.mkdirSync(path.join(bin, 'BGM_001.adpcm')));
+      assert.equal(expected.log.at(-1), "Can't open file BGM_001.adpcm");
+      await choose(page, archivePath);
+      const folder = await saveToFolder(page, (root) => root.getDirectoryHandle('BGM_001.adpcm',
+                                                                                {create: true}));
+      // The page writes a track's loop file as the track ends, where vorloop would run after
+      // vorsplit.
+      const loops = {'BGM_000.txtp': sandbox.native(archivePath).files['BGM_000.txtp']};
+      assert.deepEqual(folder, {state: 'failed', files: {...expected.files, ...loops}});
+      assert.deepEqual(await pageLog(page), expected.log);
+      assert.equal(await page.text('#message'), "Failed: Can't open file BGM_001.adpcm. " +
+                                                'The files finished before it stay in the folder.');
+    }
+
+    // Track 0 ends in the first pair, and filler follows, 800 MB of it: the page is still
+    // reading when the file goes.
+    const removedPath = path.join(sandbox.folder('archives'), 'removed.bin');
+    fs.writeFileSync(removedPath, archive(1, [[0, 0, 5, H, 0x03]]));
+    const whole = sandbox.native(removedPath);
+    for (const route of folders ? ['#save-folder', '#download-zip'] : ['#download-zip']) {
+      fs.writeFileSync(removedPath, archive(1, [[0, 0, 5, H, 0x03]]));
+      fs.truncateSync(removedPath, 2000 * kPair);
+      await choose(page, removedPath);
+      if (folders) await handFolder(page);
+      await page.click(route);
+      await page.waitFor(() => document.getElementById('message').textContent.startsWith('Reading') &&
+                                document.getElementById('log').textContent.includes('BGM_001'),
+                         null, {polling: 5});
+      fs.unlinkSync(removedPath);
+      assert.equal(await settled(page), 'failed', route);
+      assert.deepEqual(await pageLog(page),
+                       [...whole.log.slice(0, 3), "Can't read file removed.bin"], route);
+      if (route === '#download-zip') {
+        assert.equal(await page.text('#message'),
+                     "Failed: Can't read file removed.bin. No zip was made.");
+        continue;
+      }
+      const saved = await folderFilesOf(page);
+      for (const name of [...players, 'BGM_000.adpcm', 'BGM_000.txtp']) {
+        assert.equal(saved[name], whole.files[name], name);
+      }
+    }
+  });
+});

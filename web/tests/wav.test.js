@@ -6,8 +6,8 @@ const assert = require('node:assert');
 const {spawnSync} = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
-const {after, before, describe, test} = require('node:test');
-const {choose, downloadOf, downloadZip, engines, folderFilesOf, handFolder, pageLog, Sandbox,
+const {test} = require('node:test');
+const {choose, downloadOf, downloadZip, eachEngine, folderFilesOf, handFolder, pageLog,
        settled} = require('./harness.js');
 const {archives, ffmpeg, hasVgmstream, kRate, played, samplesOf, sandbox, sha256, vgmstream,
        wavSamples, withFfmpeg} = require('./sound_checks.js');
@@ -151,12 +151,7 @@ function markedTest(engine, browser) {
   });
 }
 
-for (const engine of engines) {
-  describe(engine.name, {skip: engine.skip}, () => {
-    let browser;
-    before(() => { browser = new Sandbox(engine); });
-    after(() => browser?.close());
-    wavTest(engine, () => browser);
-    markedTest(engine, () => browser);
-  });
-}
+eachEngine((engine, browser) => {
+  wavTest(engine, () => browser);
+  markedTest(engine, () => browser);
+});
