@@ -324,6 +324,33 @@ async function peakMemory(engine, fn) {
   return {idle: idle / 1024, more: (peak - idle) / 1024};
 }
 
+const kReads = ['own', 'port', 'relay'];
+function showReads(m) {
+  console.log(`  1 GiB to a worker 4 MB at a time: read by the worker itself ${m.own.toFixed(2)} s, ` +
+              `by another across a MessageChannel ${(m.port / m.own).toFixed(2)} x that, relayed ` +
+              `through the page ${(m.relay / m.own).toFixed(2)} x`);
+}
+
+// The reads alone (ONLY=reads), RUNS times in turn.
+async function reads(engine, url) {
+  const folder = fs.mkdtempSync(path.join(work, `${engine}-reads-`));
+  const browser = await launch(engine, folder, programs[engine]);
+  const page = await browser.newTab();
+  await page.goto(url);
+  await page.evaluate(() => document.addEventListener('change', (event) => {
+    window.benchFile = event.target.files[0];
+  }, true));
+  await page.choose('input[type=file]', path.join(work, 'big.bin'));
+  await page.waitFor(() => document.body.dataset.state === 'done', null, {timeout: 0});
+  const times = Object.fromEntries(kReads.map((how) => [how, []]));
+  for (let i = 0; i < runs; ++i) {
+    for (const how of kReads) times[how].push(await page.evaluate(readByInPage, how));
+  }
+  for (const how of kReads) console.log(`  ${how.padEnd(6)} ${times[how].map((v) => v.toFixed(2)).join(' ')} s`);
+  showReads(Object.fromEntries(kReads.map((how) => [how, median(times[how])])));
+  await browser.close();
+}
+
 // Milliseconds from a click on a row's Play until it sounds, on the page at each of urls in turn,
 // RUNS times: the first Play of a page after its look, and a second, of another row.
 async function playToSound(engine, urls) {
@@ -390,7 +417,7 @@ async function bench(engine, server) {
     await choose('big.bin');
     execFileSync('sync');
     times.floor.push(await page.evaluate(floorInPage));
-    for (const how of ['own', 'port', 'relay']) times[how].push(await page.evaluate(readByInPage, how));
+    for (const how of kReads) times[how].push(await page.evaluate(readByInPage, how));
     times.look.push((await page.evaluate(routeInPage, 'look'))[0]);
     if (folders) {
       await handFolder(page);
@@ -439,9 +466,7 @@ async function bench(engine, server) {
                 `${((m[route] - m.look) / m[route] * 100).toFixed(0)}%`);
   }
   console.log(`  look: ${x('look', 'floor')} x the floor`);
-  console.log(`  1 GiB to a worker 4 MB at a time: read by the worker itself ${m.own.toFixed(2)} s, ` +
-              `by another across a MessageChannel ${x('port', 'own')} x that, relayed through the ` +
-              `page ${x('relay', 'own')} x`);
+  showReads(m);
   if (folders) console.log(`  createWritable: ${x('writable', 'floor')} x the floor`);
   const perSecond = (time, samples) => time / (samples / 44100);
   const longCost = perSecond(m.wav, wavSamples), shortCost = perSecond(m.loopsWav, loopSamples);
@@ -541,10 +566,14 @@ async function main() {
   // The page built from another commit, where BASELINE_PAGE names its folder, for Play's time.
   const baseline = process.env.BASELINE_PAGE ? await serve(process.env.BASELINE_PAGE) : null;
   const url = (s) => `http://127.0.0.1:${s.address().port}/index.html`;
+  const only = process.env.ONLY;
   for (const engine of engines) {
-    if (process.env.ONLY_PLAY) console.log(`\n${engine}:`);
-    else await bench(engine, server);
-    await playToSound(engine, {this: url(server), ...(baseline ? {baseline: url(baseline)} : {})});
+    if (only) console.log(`\n${engine}:`);
+    if (!only) await bench(engine, server);
+    if (only === 'reads') await reads(engine, url(server));
+    if (only !== 'reads') {
+      await playToSound(engine, {this: url(server), ...(baseline ? {baseline: url(baseline)} : {})});
+    }
   }
   server.close();
   baseline?.close();

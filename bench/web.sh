@@ -8,7 +8,9 @@
 # short loops; then the tab's memory. Each timed run that writes starts right after the bench has
 # written and removed as many bytes (docs/design.md says why). Needs what the page's tests need.
 # It also times a Play until it sounds, and, with BASELINE_PAGE=FOLDER, the page built there
-# alternately with it (ONLY_PLAY=1: that alone). RUNS=5, ENGINES=chromium,firefox,webkit by default.
+# alternately with it. ONLY=play times that alone, ONLY=reads a GiB reaching a worker by its own
+# read, across a MessageChannel and relayed through the page. RUNS=5, ENGINES=chromium,firefox,webkit
+# by default.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --workflow --preset release >/dev/null
