@@ -1,23 +1,33 @@
 // The page's choices: the sample rate, the loop count, the fade and the volume, as their controls
 // hold them, and kept for the next visit.
-import {keepChoices, keptChoices, playSettings, wavSettings} from './settings.js';
+import {kFadeMost, keepChoices, keptChoices, playSettings, wavSettings} from './settings.js';
 
 const rateChoice = document.getElementById('rate'), loopsChoice = document.getElementById('loops');
 const fadeChoice = document.getElementById('fade'), volume = document.getElementById('volume');
 
+// The last fade typed that is allowed: one that is not stays in its field, refused.
+let allowedFade = fadeChoice.value;
+
 export const rate = () => Number(rateChoice.value);
-export const settings = () => playSettings({loops: loopsChoice.value, fade: fadeChoice.value});
+export const settings = () => playSettings({loops: loopsChoice.value, fade: allowedFade});
 export const wavChoice = () => wavSettings(settings());
 export const volumeLevel = () => Number(volume.value);
 
-// A fade typed out of bounds, or not a number, shows what it counts as.
-export function showFade() {
-  fadeChoice.value = settings().fade;
+// Takes the fade typed, where it is a whole number of seconds within bounds, or refuses it,
+// saying what is allowed; whether it took it.
+export function takeFade() {
+  const typed = fadeChoice.value.trim();
+  const allowed = /^\d+$/.test(typed) && Number(typed) <= kFadeMost;
+  fadeChoice.setAttribute('aria-invalid', String(!allowed));
+  document.getElementById('fade-error').textContent = allowed ? '' :
+      `The fade is a whole number of seconds from 0 to ${kFadeMost}: it stays ${allowedFade} s.`;
+  if (allowed) allowedFade = String(Number(typed));
+  return allowed;
 }
 
 export function keep() {
   keepChoices(localStorage, {rate: rateChoice.value, loops: loopsChoice.value,
-                             fade: fadeChoice.value, volume: volume.value});
+                             fade: allowedFade, volume: volume.value});
 }
 
 // The choices of the last visit, where they are choices the page still offers.
@@ -29,6 +39,6 @@ export function restore() {
   const offered = (choice, value) => [...choice.options].some((option) => option.value === value);
   if (offered(rateChoice, kept.rate)) rateChoice.value = kept.rate;
   if (offered(loopsChoice, kept.loops)) loopsChoice.value = kept.loops;
-  if (kept.fade !== undefined) fadeChoice.value = kept.fade;
+  if (/^\d+$/.test(kept.fade) && Number(kept.fade) <= kFadeMost) fadeChoice.value = allowedFade = kept.fade;
   if (kept.volume !== undefined) volume.value = kept.volume;
 }

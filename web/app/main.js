@@ -15,10 +15,10 @@ import {startPlay} from '../player/sound.js';
 import * as choices from './choices.js';
 import {Engine} from './engine_bridge.js';
 import {size} from './format.js';
-import {hasFolders, pickFolder, saveWav, showWavSize, split} from './saving.js';
+import {hasFolders, pickFolder, saveWav, showSizes, split} from './saving.js';
 import {session} from './session.js';
-import {say, setState} from './status.js';
-import {refreshRows, rowActions} from './track_list.js';
+import {mayAct, say, setState} from './status.js';
+import {refreshRows, rowActions, showMenu} from './track_list.js';
 
 const byId = (id) => document.getElementById(id);
 const input = document.querySelector('input[type=file]');
@@ -61,6 +61,25 @@ document.addEventListener('drop', (event) => {
   choose(event.dataTransfer.files[0]);
 });
 
+// A control that can't act while a run goes on ignores presses, and keeps the focus.
+document.addEventListener('click', (event) => {
+  const control = event.target.closest?.('button, select');
+  if (control && !mayAct(control)) {
+    event.preventDefault();
+    event.stopImmediatePropagation();
+  }
+}, true);
+// A row's menu closes with Escape, back on its button, or with a click elsewhere.
+document.addEventListener('keydown', (event) => {
+  const open = document.querySelector('.row-menu:not([hidden])');
+  if (event.key !== 'Escape' || !open) return;
+  showMenu(null, false);
+  open.closest('tr').querySelector('button.menu').focus();
+});
+document.addEventListener('click', (event) => {
+  if (!event.target.closest?.('td.more')) showMenu(null, false);
+});
+
 // Saving.
 byId('cancel').addEventListener('click', () => session.run?.cancel());
 byId('download-zip').addEventListener('click', () => split(engine, 'zip'));
@@ -82,18 +101,25 @@ Object.assign(rowActions, {
 });
 
 // The choices, kept for the next visit; what plays goes on with them, but a new rate stops it.
+// While a run goes on, the rate stays: the run's files are made at it.
 choices.restore();
+let rateBefore = byId('rate').value;
 byId('rate').addEventListener('change', () => {
+  if (!mayAct(byId('rate'))) {
+    byId('rate').value = rateBefore;
+    return say('The sample rate can change once this has ended.');
+  }
+  rateBefore = byId('rate').value;
   player.stopPlaying(player.isPlaying() ? 'Stopped playing: the sample rate changed.' : undefined);
   refreshRows();
-  showWavSize();
+  showSizes();
   choices.keep();
 });
 for (const id of ['loops', 'fade']) {
   byId(id).addEventListener('change', () => {
-    choices.showFade();
+    if (!choices.takeFade()) return;
     refreshRows();
-    showWavSize();
+    showSizes();
     choices.keep();
     player.settingsChanged();
   });

@@ -38,10 +38,11 @@ export class Run {
     }
   }
 
-  // `done` bytes of the total: the figures at most four times a second, and at the end.
+  // `done` bytes of the total: the bar and its figures together, at most four times a second,
+  // and at the end.
   progress(done) {
     const now = this.now();
-    if (now - this.shown < 250 && done < this.total) return this.view.progress(done, null);
+    if (now - this.shown < 250 && done < this.total) return;
     this.shown = now;
     const seconds = (now - this.started) / 1000, perSecond = done / Math.max(seconds, 0.001);
     const left = (this.total - done) / Math.max(perSecond, 1);
@@ -67,6 +68,12 @@ export class Run {
     if (this.ended) return;
     this.stop();
     this.view.state('failed', `Failed: ${line}.${keptText[this.route]}`, line);
+  }
+  // Ends as failed, saying text as it is: what the run found is not what the user meant.
+  refuse(text) {
+    if (this.ended) return;
+    this.stop();
+    this.view.state('failed', text);
   }
   cancel() {
     if (this.ended) return;

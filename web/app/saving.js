@@ -1,11 +1,12 @@
 // The splits and saves a user starts: the look that lists the tracks, the tracks as a zip or into
-// a folder, and WAV files, each a run of the engine; and what each says at its end.
+// a folder, and WAV files, each a run of the engine; and what each says at its end, where the
+// user started it.
 import {rate, wavChoice} from './choices.js';
 import {baseName, plural, size} from './format.js';
 import {wavBytes} from './lengths.js';
 import {session} from './session.js';
-import {appendLines, clearLog, setState, startRun} from './status.js';
-import {addRow, clearRows} from './track_list.js';
+import {appendLines, clearLog, setState, showStatusAfter, startRun} from './status.js';
+import {addRow, clearRows, rowOf} from './track_list.js';
 
 const byId = (id) => document.getElementById(id);
 export const hasFolders = typeof window.showDirectoryPicker === 'function';
@@ -23,10 +24,31 @@ function download(blob, name) {
 }
 
 const doneText = {
-  look: (n) => `${plural(n, 'track')}. Download them as a zip${hasFolders ? ', or save them to a folder' : ''}.`,
-  zip: (n, name) => `Downloaded ${name}: ${plural(n, 'track')}, their loop files and the players' files.`,
-  folder: (n) => `Saved ${plural(n, 'track')}, their loop files and the players' files into the folder.`,
+  look: (n) => `${plural(n, 'track')}: play ${n === 1 ? 'it' : 'one'} by its name, or save ` +
+               `${n === 1 ? 'it' : 'them'} below.`,
+  zip: (n, name, took) => `Downloaded ${name}, ${took}: ${plural(n, 'track')} with ` +
+                          `${n === 1 ? 'its' : 'their'} loop points, and the files that tell ` +
+                          'players how to play them.',
+  folder: (n, name, took) => `Saved ${plural(n, 'track')} into the folder, ${took}, with ` +
+                             `${n === 1 ? 'its' : 'their'} loop points, and the files that tell ` +
+                             'players how to play them.',
 };
+
+// Where a look finds no archive: no whole block pair, or frames no real archive has. What the
+// tools would write for it the page still writes, where asked; it offers nothing of it.
+function notAnArchive(file, count, frames) {
+  if (!count) {
+    return `${file.name} is not a music archive: it is smaller than one block of music ` +
+           '(409,600 bytes), so it holds no tracks. Choose the game\'s music archive.';
+  }
+  if (frames.seen && frames.odd / frames.seen > 0.5) {
+    return `${file.name} does not look like a music archive: ` +
+           `${Math.round(frames.odd / frames.seen * 100)} % of it is not sound as the games ` +
+           'store it (a filter above 4 or a shift above 12, which no real frame has). ' +
+           'Choose the game\'s music archive.';
+  }
+  return null;
+}
 
 // Splits the chosen archive: 'look' keeps nothing and lists the tracks, 'zip' downloads a zip,
 // 'folder' writes into folder.
@@ -34,14 +56,16 @@ export function split(engine, route, folder) {
   const file = session.archive, zipName = `${baseName(file.name)}-tracks.zip`;
   const looking = route === 'look';
   clearLog();
+  showStatusAfter(looking ? byId('drop') : byId('save').querySelector('.save-list'));
   if (looking) {
     session.tracks = [];
     clearRows();
     byId('list').hidden = byId('player').hidden = true;
   }
   const run = startRun(route, file.size, `Reading ${file.name}…`);
-  let count = 0;
+  let count = 0, frames = {seen: 0, odd: 0};
   run.start(engine, {type: 'split', file, route, folder, zipName, rate: rate()}, [], (data) => {
+    if (data.frames) frames = data.frames;
     if (data.lines) appendLines(data.lines);
     if (data.track && data.track.bytes > 0) {
       ++count;
@@ -50,27 +74,35 @@ export function split(engine, route, folder) {
         if (session.tracks.length) session.tracks.at(-1).until = data.track.pair;
         session.tracks.push(data.track);
         addRow(data.track);
-        byId('list').hidden = byId('player').hidden = false;
+        byId('list').hidden = false;
       }
     }
     if (data.progress !== undefined) run.progress(data.progress);
     if (data.failed) run.fail(data.failed);
     if (data.done) {
       if (route === 'zip') download(data.done.zip, zipName);
-      run.done(count ? doneText[route](count, zipName)
-                     : `${file.name} is too small to be an archive: it holds no whole block pair, so it has no tracks.`);
-      showWavSize();
+      const wrong = notAnArchive(file, count, frames);
+      if (looking && wrong) {
+        session.tracks = [];
+        clearRows();
+        byId('list').hidden = byId('save').hidden = true;
+        return run.refuse(wrong);
+      }
+      if (looking) byId('save').hidden = byId('player').hidden = false;
+      run.done(doneText[route](count, zipName, run.took(data.done.bytes)));
+      showSizes();
     }
   });
 }
 
-export function showWavSize() {
+// What each save will make, before it is made.
+export function showSizes() {
   const playable = session.tracks.filter((track) => track.playable), at = rate();
   const total = (settings) => playable.reduce((sum, track) => sum + wavBytes(track, settings, at), 0);
-  const bytes = total(wavChoice()), marked = total({...wavChoice(), marked: true});
-  byId('save-wav-zip').textContent = `Download WAV files as a zip (${size(bytes)})`;
-  byId('save-wav-folder').textContent = `Save WAV files to a folder (${size(bytes)})`;
-  byId('save-wav-loop-zip').textContent = `Download WAV files once, loops marked (${size(marked)})`;
+  byId('size-tracks').textContent =
+      size(session.tracks.reduce((sum, track) => sum + track.bytes, 0));
+  byId('size-wav').textContent = size(total(wavChoice()));
+  byId('size-wav-loop').textContent = size(total({...wavChoice(), marked: true}));
 }
 
 // Saves tracks as WAV files, as vgmstream renders their loop files with the settings (or,
@@ -79,9 +111,11 @@ export function showWavSize() {
 export function saveWav(engine, route, folder,
                         which = session.tracks.filter((track) => track.playable), marked = false) {
   const file = session.archive;
-  const name = route === 'file' ? which[0].name.replace(/\.adpcm$/, '.wav')
+  // A track's two WAV files have names of their own.
+  const name = route === 'file' ? which[0].name.replace(/\.adpcm$/, marked ? '-loop.wav' : '.wav')
                                 : `${baseName(file.name)}-wav${marked ? '-loop' : ''}.zip`;
   const settings = marked ? {...wavChoice(), marked} : wavChoice();
+  showStatusAfter(route === 'file' ? rowOf(which[0]) : byId('save').querySelector('.save-list'));
   const total = which.reduce((sum, track) => sum + wavBytes(track, settings, rate()), 0);
   const run = startRun(route, total, `Rendering ${which.length === 1 ? name : `${which.length} WAV files`}, ${size(total)}…`);
   let count = 0;
@@ -92,8 +126,9 @@ export function saveWav(engine, route, folder,
     if (data.failed) run.fail(data.failed);
     if (data.done) {
       if (route !== 'folder') download(data.done.zip, name);
-      run.done(route === 'folder' ? `Saved ${plural(count, 'WAV file')} into the folder.`
-                                  : `Downloaded ${name}.`);
+      const took = run.took(data.done.bytes);
+      run.done(route === 'folder' ? `Saved ${plural(count, 'WAV file')} into the folder, ${took}.`
+                                  : `Downloaded ${name}, ${took}.`);
     }
   });
 }

@@ -1,30 +1,37 @@
 // What the page says and lets act: body's data-state (idle, working, done, failed, cancelled),
-// the message, a run's progress and Cancel, and the log; while a run goes on, nothing else starts
-// one, which would end it.
+// the message, a run's progress and Cancel, shown where the user acted, and the log. While a run
+// goes on, nothing else starts one, which would end it: its controls say so (aria-disabled) and
+// ignore presses, and keep the focus.
+import {size} from './format.js';
 import {Run} from './runs.js';
 import {session} from './session.js';
 
 const byId = (id) => document.getElementById(id);
-const message = byId('message'), progress = byId('progress'), figures = byId('figures');
-const log = byId('log');
+const status = byId('status'), message = byId('message'), progress = byId('progress');
+const figures = byId('figures'), log = byId('log');
+
+// The controls that start a run.
+const runControls = () => [byId('choose'), byId('rate'),
+                           ...document.querySelectorAll('.save-list button, button.wav, button.wav-loop')];
 
 export function setState(state, text) {
   document.body.dataset.state = state;
   message.textContent = text;
   const busy = state === 'working';
   byId('cancel').hidden = !session.run;
-  for (const control of [byId('choose'), document.querySelector('input[type=file]'), byId('rate'),
-                         ...document.querySelectorAll('#save button, button.wav, button.wav-loop')]) {
-    control.disabled = busy ||
-                       (control.matches('button.wav, button.wav-loop') && !control.dataset.playable) ||
-                       (control.closest('#save') && !session.archive);
+  for (const control of runControls()) {
+    if (busy) control.setAttribute('aria-disabled', 'true');
+    else control.removeAttribute('aria-disabled');
   }
+  document.querySelector('input[type=file]').disabled = busy;
   const playable = session.tracks.some((track) => track.playable);
-  if (!playable) {
-    for (const id of ['save-wav-zip', 'save-wav-folder', 'save-wav-loop-zip']) byId(id).disabled = true;
+  for (const id of ['save-wav-zip', 'save-wav-folder', 'save-wav-loop-zip', 'play-all']) {
+    byId(id).disabled = !playable;
   }
-  byId('play-all').disabled = (busy && !session.tracks.length) || !playable;
 }
+
+// Whether control may act now; one that may not ignores the press.
+export const mayAct = (control) => control.getAttribute('aria-disabled') !== 'true';
 
 // A word that changes no state, as the player's.
 export function say(text) {
@@ -32,7 +39,7 @@ export function say(text) {
 }
 
 export function appendLines(lines) {
-  byId('log-section').hidden = false;
+  byId('details').hidden = false;
   log.append(lines.join('\n') + '\n');
   log.scrollTop = log.scrollHeight;
 }
@@ -41,21 +48,48 @@ export function clearLog() {
   log.textContent = '';
 }
 
-// Starts a run of `total` bytes, saying `working` meanwhile; the run before, if any, ends.
+// Shows what runs, and how it ends, after `place`, where the user acted: an element, or a track's
+// row, after which a row of its own holds it.
+export function showStatusAfter(place) {
+  const holder = status.closest('tr.status-row');
+  if (place.tagName === 'TR') {
+    if (holder && holder.previousElementSibling === place) return;
+    const row = document.createElement('tr');
+    row.className = 'status-row';
+    const cell = row.insertCell();
+    cell.colSpan = place.cells.length;
+    place.after(row);
+    cell.append(status);
+  } else if (status.previousElementSibling !== place) {
+    place.after(status);
+  }
+  if (holder && !holder.contains(status)) holder.remove();
+}
+
+// Starts a run of `total` bytes, saying `working` meanwhile; the run before, if any, ends. done(text)
+// is said with the bytes made and the time taken.
 export function startRun(route, total, working) {
   session.run?.stop();
+  const started = performance.now(), starter = document.activeElement;
   const run = new Run(route, total, {
     state(state, text, line) {
       if (session.run === run) session.run = null;
-      if (state === 'done') progress.value = progress.max;
+      // The focus goes back from Cancel, which goes, to the control that started the run.
+      if (document.activeElement === byId('cancel') || document.activeElement === document.body) {
+        (starter?.isConnected && starter !== document.body ? starter : byId('choose')).focus();
+      }
       if (line) appendLines([line]);
+      // The outcome says what was made, and how long it took: no figures of the run stay.
+      byId('progress-row').hidden = true;
+      figures.textContent = '';
       setState(state, text);
     },
     progress(done, text) {
       progress.value = done;
-      if (text !== null) figures.textContent = text;
+      figures.textContent = text;
     },
   });
+  run.took = (bytes) => `${size(bytes)} in ${((performance.now() - started) / 1000).toFixed(1)} s`;
   session.run = run;
   progress.max = Math.max(total, 1);
   progress.value = 0;

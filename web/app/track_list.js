@@ -1,86 +1,112 @@
-// The track table: a row for each track the look finds, with its size, length and loop, its Play,
-// and its WAV files; the row that plays is marked, and shows where it plays.
+// The tracks, a line each: the track's name, which plays it, its length, and a mark where it
+// loops; its menu holds its loop points, its size, and its two WAV files, each with its size. The
+// row that plays is marked, and kept in view above the player.
 import {rate, wavChoice} from './choices.js';
 import {size, time, trackName} from './format.js';
 import {wavBytes} from './lengths.js';
 
 const table = document.getElementById('tracks');
-const rows = () => table.tBodies[0].rows;
+const rows = () => [...table.tBodies[0].rows].filter((row) => row.track);
 // What a row's buttons do: {play(track), wav(track), wavLoop(track)}, set by the page.
 export const rowActions = {};
 
-function button(className, text, label, onClick) {
+function button(className, text, onClick, label = null) {
   const element = document.createElement('button');
   element.type = 'button';
   element.className = className;
   element.textContent = text;
-  element.setAttribute('aria-label', label);
+  if (label) element.setAttribute('aria-label', label);
   element.addEventListener('click', onClick);
   return element;
 }
 
 // The texts of a row that follow the rate and the settings.
-function showTexts(track, row) {
-  const at = rate();
-  row.cells[1].textContent = size(track.bytes);
-  row.cells[2].textContent = time(track.samples, at);
-  row.cells[3].textContent = track.loops ? `loops ${time(track.start, at, true)} to ${time(track.end, at, true)}`
-                             : track.playable ? 'plays once' : 'nothing to play';
-  if (track.loops) row.cells[3].dataset.loop = `${track.start} ${track.end}`;
-  row.querySelector('button.wav').title = track.playable ? size(wavBytes(track, wavChoice(), at)) : '';
-  row.querySelector('button.wav-loop').title =
-      track.playable ? size(wavBytes(track, {...wavChoice(), marked: true}, at)) : '';
+function showTexts(row) {
+  const track = row.track, at = rate(), name = row.dataset.track;
+  row.querySelector('td.length').textContent = time(track.samples, at);
+  const loop = row.querySelector('td.loop');
+  loop.textContent = track.loops ? '↻' : '';
+  loop.title = track.loops ? 'Loops' : '';
+  loop.setAttribute('aria-label', track.loops ? 'loops' : 'plays once');
+  row.querySelector('.loop-points').textContent =
+      (track.loops ? `Loops from ${time(track.start, at, true)} to ${time(track.end, at, true)}.`
+                   : track.playable ? 'Plays once, with no loop.' : 'Too short to play.') +
+      ` Its file: ${size(track.bytes)}.`;
+  const label = (button, file, what, bytes) => {
+    const line = document.createElement('span');
+    line.textContent = `${what} · ${size(bytes)}`;
+    button.replaceChildren(file, line);
+  };
+  label(row.querySelector('button.wav'), `${name}.wav`, 'as you hear it',
+        wavBytes(track, wavChoice(), at));
+  label(row.querySelector('button.wav-loop'), `${name}-loop.wav`, 'once, with its loop points',
+        wavBytes(track, {...wavChoice(), marked: true}, at));
+}
+
+// Opens or closes a row's menu; one is open at a time.
+export function showMenu(row, open) {
+  for (const other of rows()) {
+    const mine = other === row && open;
+    other.querySelector('.row-menu').hidden = !mine;
+    other.querySelector('button.menu').setAttribute('aria-expanded', String(mine));
+    if (mine) other.querySelector('.row-menu').scrollIntoView({block: 'nearest'});
+  }
 }
 
 export function addRow(track) {
   const row = table.tBodies[0].insertRow();
   row.track = track;
   row.dataset.track = trackName(track);
-  for (const className of ['name', 'number', 'number', 'loop', 'listen', 'wav-cell']) {
-    row.insertCell().className = className;
-  }
-  row.cells[0].textContent = track.name;
+  if (track.loops) row.dataset.loop = `${track.start} ${track.end}`;
+  for (const className of ['name', 'length', 'loop', 'more']) row.insertCell().className = className;
   const name = row.dataset.track;
-  const play = button('play', 'Play', `Play ${name}`, () => rowActions.play(track));
+  const play = button('play', name, () => rowActions.play(track), `Play ${name}`);
   play.setAttribute('aria-pressed', 'false');
-  const position = document.createElement('span');
-  position.className = 'position';
-  row.cells[4].append(play, position);
-  const wav = button('wav', 'WAV', `Save ${name}.wav`, () => rowActions.wav(track));
-  const marked = button('wav-loop', 'Loop WAV', `Loop WAV: save ${name}.wav once, its loop marked`,
-                        () => rowActions.wavLoop(track));
+  row.cells[0].append(play);
+  const menu = document.createElement('div');
+  menu.className = 'row-menu';
+  menu.hidden = true;
+  const points = document.createElement('p');
+  points.className = 'loop-points';
+  // A choice closes the menu, and the focus goes back to its button.
+  const chosen = (action) => () => {
+    showMenu(row, false);
+    row.querySelector('button.menu').focus();
+    action(track);
+  };
+  const wav = button('wav', 'WAV', chosen((track) => rowActions.wav(track)));
+  const marked = button('wav-loop', 'WAV with loop points', chosen((track) => rowActions.wavLoop(track)));
   if (track.playable) wav.dataset.playable = marked.dataset.playable = 'yes';
-  row.cells[5].append(wav, ' ', marked);
   play.disabled = wav.disabled = marked.disabled = !track.playable;
-  showTexts(track, row);
+  menu.append(points, wav, marked);
+  const open = button('menu', '⋯', () => showMenu(row, menu.hidden), `More for ${name}`);
+  open.setAttribute('aria-expanded', 'false');
+  row.cells[3].append(open, menu);
+  showTexts(row);
 }
 
 export function clearRows() {
   table.tBodies[0].replaceChildren();
 }
 
+export const rowOf = (track) => rows().find((row) => row.track === track);
+
 // After a change of rate or settings.
 export function refreshRows() {
-  for (const row of rows()) showTexts(row.track, row);
+  for (const row of rows()) showTexts(row);
 }
 
-// Marks the row of `playing` (a track, or null) and its Play as Stop.
-export function markPlaying(playing) {
+// Marks the row of `playing` (a track, or null), paused or not, and brings it into view.
+export function markPlaying(playing, paused) {
   for (const row of rows()) {
     const mine = row.track === playing;
+    const was = row.classList.contains('playing');
     row.classList.toggle('playing', mine);
     if (mine) row.setAttribute('aria-current', 'true');
     else row.removeAttribute('aria-current');
     const play = row.querySelector('button.play');
-    play.textContent = mine ? 'Stop' : 'Play';
-    play.setAttribute('aria-pressed', String(mine));
-    play.setAttribute('aria-label', `${mine ? 'Stop' : 'Play'} ${row.dataset.track}`);
-    if (!mine) row.querySelector('.position').textContent = '';
+    play.setAttribute('aria-pressed', String(mine && !paused));
+    play.setAttribute('aria-label', `${mine ? (paused ? 'Resume' : 'Pause') : 'Play'} ${row.dataset.track}`);
+    if (mine && !was) row.scrollIntoView({block: 'nearest'});
   }
-}
-
-// Where the row of track plays, as text.
-export function showRowPosition(track, text) {
-  const row = [...rows()].find((row) => row.track === track);
-  if (row) row.querySelector('.position').textContent = text;
 }

@@ -5,7 +5,7 @@
 //
 //   page to engine                          engine to page
 //   {job, start: {type, file, ...}}         {job, lines | track | progress | wav | marks}
-//     type split: route, folder, zipName,   {job, done: {zip}} or {job, failed: line}
+//     type split: route, folder, zipName,   {job, done: {zip, bytes}} or {job, failed: line}
 //       rate; wav: the same and tracks,     {job, ended}, the last, cancelled or not
 //       settings; play: tracks, rate,
 //       ahead, settings, index, from, port;
@@ -77,7 +77,8 @@ async function run(job, request) {
       output = await Output.open(m, job.post, request.route, request);
       if (request.type === 'wav') await renderWavs(m, job, chunks, request, output);
       else await split(m, job, request.file, request.rate, output, chunks);
-      job.post({done: {zip: await output.finish()}});
+      const zip = await output.finish();
+      job.post({done: {zip, bytes: zip ? zip.size : output.written}});
     }
   } catch (error) {
     await output?.abandon();

@@ -146,6 +146,7 @@ export class Output {
     this.post = post;
     this.route = route;
     this.open = null;
+    this.written = 0;  // the bytes of the files, which the page says it saved
   }
   pass(message) { this.post(message); }
   // The zip's own pieces, from the module's memory.
@@ -176,6 +177,7 @@ export class Output {
   // bytes lie in the module's memory.
   async write(bytes) {
     if (!bytes.byteLength) return;
+    this.written += bytes.byteLength;
     if (this.route === 'folder') return this.open.write(bytes);
     if (this.route === 'zip') this.m._page_zip_data(bytes.byteOffset, bytes.byteLength);
     if (this.route !== 'look') await this.spoolWrite(bytes);

@@ -88,4 +88,5 @@ export async function split(m, job, file, rate, output, chunks) {
   m._page_split_end();
   await drain();
   if (loopLines.length) output.pass({lines: loopLines});
+  output.pass({frames: {seen: m._page_frames_seen(), odd: m._page_odd_frames()}});
 }

@@ -194,6 +194,21 @@ struct SoundFrames {
     return kExitSuccess;
   }
 };
+// The frames the look has seen, and those of them whose header no real frame has: a filter past
+// the five the sound chip knows, or a shift past 12. Most frames being such says the file holds
+// no PS-ADPCM, which the page tells the user; the walk takes them all the same, as the tools do.
+constexpr unsigned kMostShift = 12;
+std::uint64_t frames_seen = 0, odd_frames = 0;
+
+void count_odd_frames(const unsigned char* pair) {
+  std::uint64_t odd = 0;
+  for (std::size_t at = kHeaderOffset; at < kBlockPairSize; at += kFrameSize) {
+    odd += (pair[at] >> 4) >= kFilterCount || (pair[at] & 0xf) > kMostShift;
+  }
+  odd_frames += odd;
+  frames_seen += kBlockPairSize / kFrameSize;
+}
+
 TrackDecoder decoder;
 TrackRender render;
 unsigned char wav_header[kWavMostHeaderSize];
@@ -231,6 +246,7 @@ EMSCRIPTEN_KEEPALIVE void page_drained() {
 EMSCRIPTEN_KEEPALIVE void page_split_start() {
   page_drained();
   page.pair_offset = 0;
+  frames_seen = odd_frames = 0;
   tracks = PageTracks();
   tracks.begin(0);
 }
@@ -247,10 +263,15 @@ EMSCRIPTEN_KEEPALIVE std::size_t page_split_pairs(std::size_t first, std::size_t
     unsigned char* const pair = page.input + (first + walked) * kBlockPairSize;
     unsigned char* const blocks[2] = {pair, pair + kBlockSize};
     walk_pair(blocks, page.pair_offset, tracks);
+    count_odd_frames(pair);
     page.pair_offset += kBlockPairSize;
   }
   return walked;
 }
+
+// Of the frames the look has seen, those no real frame is like.
+EMSCRIPTEN_KEEPALIVE double page_frames_seen() { return static_cast<double>(frames_seen); }
+EMSCRIPTEN_KEEPALIVE double page_odd_frames() { return static_cast<double>(odd_frames); }
 
 // No further whole pair: the open track ends with what it holds.
 EMSCRIPTEN_KEEPALIVE void page_split_end() { tracks.end_archive(); }

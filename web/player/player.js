@@ -5,7 +5,7 @@ import {rate, settings, volumeLevel} from '../app/choices.js';
 import {playLength} from '../app/lengths.js';
 import {session} from '../app/session.js';
 import {appendLines, say, setState} from '../app/status.js';
-import {markPlaying, showRowPosition} from '../app/track_list.js';
+import {markPlaying} from '../app/track_list.js';
 import * as media from './media_session.js';
 import {contextAt, kSoundStartSeconds, runContext, soundOutput, suspendWhenSilent} from './output.js';
 import {showBar, showWhere} from './player_bar.js';
@@ -26,15 +26,16 @@ const playerAt = () => (player.forever ? player.at : player.played);
 
 function show() {
   const track = player ? session.tracks[player.index] : null;
-  markPlaying(track);
-  showBar(player && {track, paused: Boolean(player.paused), length: length(player.index)});
+  markPlaying(track, Boolean(player?.paused));
+  showBar(player && {track, paused: Boolean(player.paused), length: length(player.index),
+                     settings: settings()});
   if (player) showPosition();
 }
 
 function showPosition() {
   if (!player) return;
   const track = session.tracks[player.index], all = length(player.index), where = playerAt();
-  showRowPosition(track, showWhere(track, where, all, rate(), player.dragging));
+  showWhere(track, where, all, rate(), player.dragging);
   media.showPosition(where, all, rate());
 }
 
@@ -157,7 +158,8 @@ export function previous() {
 // and with it the sound output, is suspended only once the pause has lasted, so that Space pressed
 // twice asks nothing of the output.
 export function pause() {
-  if (!player || !soundOutput.context) return;
+  if (!player) return playAll();
+  if (!soundOutput.context) return;
   player.paused = !player.paused;
   player.sound?.pause(player.paused);
   // A play paused before it was first heard has nothing to be heard.
@@ -169,16 +171,15 @@ export function pause() {
 }
 export const isPaused = () => Boolean(player?.paused);
 
-// Play all: from the first playable track, or, while something plays, stop.
+// Play all: from the first playable track, whatever plays.
 export function playAll() {
   const first = nextTrack(-1, 1);
-  if (player) stopPlaying();
-  else if (first >= 0) playFrom(first);
+  if (first >= 0) playFrom(first);
 }
 
-// A row's Play: its track on, or, where it plays, stop.
+// A row's name: its track on, or, where it plays, a pause or play on. Stopping is the pause's.
 export function togglePlay(track) {
-  if (player && session.tracks[player.index] === track) return stopPlaying();
+  if (player && session.tracks[player.index] === track) return pause();
   playFrom(session.tracks.indexOf(track));
 }
 

@@ -3,17 +3,24 @@
 'use strict';
 
 const kFrame = 16, kBlock = 204800, kPair = 409600;
-const H = 0x5c, F = 0x00;  // a header that is not filler, and filler's
+const H = 0x4c, F = 0x00;  // a header that is not filler (filter 4, shift 12), and filler's
 
 // A synthetic archive whose frames tell where they came from: the sample bytes hold the pair,
 // the channel and the position. Every frame is plain, with a header that is not filler, but
 // where marks give [pair, channel, position, header, flag].
+// Bytes of noise, the same at every run.
+function noise(length) {
+  const bytes = Buffer.alloc(length);
+  for (let i = 0, x = 1; i < length; ++i) bytes[i] = (x = (x * 1103515245 + 12345) >>> 0) >>> 24;
+  return bytes;
+}
+
 function archive(pairs, marks = [], trailingBytes = 0) {
   const bytes = Buffer.alloc(pairs * kPair + trailingBytes, 0xee);
   for (let at = 0; at + kFrame <= bytes.length; at += kFrame) {
     const p = Math.floor(at / kPair), c = Math.floor((at % kPair) / kBlock);
     const k = (at % kBlock) / kFrame;
-    bytes.set([0x5c, 0, p & 0xff, p >> 8, c, k & 0xff, k >> 8], at);
+    bytes.set([H, 0, p & 0xff, p >> 8, c, k & 0xff, k >> 8], at);
   }
   for (const [p, c, k, header, flag] of marks) bytes.set([header, flag], p * kPair + c * kBlock + k * kFrame);
   return bytes;
@@ -49,6 +56,9 @@ const rows = [
   ['pairs whose every frame is reported',
    archive(3).map((byte, at) => (at % 16 === 1 ? 0x01 : byte))],
   ['a file too small to hold a pair', archive(0, [], kPair - 1)],
+  // Five pairs of noise, as a file that is no archive at all gives: a filter above 4 or a shift
+  // above 12 in three frames of four.
+  ['noise', noise(5 * kPair)],
 ];
 
 module.exports = {archive, F, H, kFrame, kPair, rows};

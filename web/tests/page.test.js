@@ -26,13 +26,21 @@ eachEngine((engine, sandbox) => {
     assert.deepEqual(zip.files, expected.files);
     // A track read again, as a WAV file, where a worker may not read the File: the same bytes
     // as the page served makes.
+    // A row's two WAV files, from its menu, have names of their own.
     const row = await page.evaluate(() => tracks.find((track) => track.playable).name.slice(0, -6));
-    const wav = await downloadOf(page, sandbox, `tr[data-track=${row}] button.wav`);
+    const fromMenu = async (page, which) => {
+      await page.click(`tr[data-track=${row}] button.menu`);
+      return downloadOf(page, sandbox, `tr[data-track=${row}] button.${which}`);
+    };
+    const wav = await fromMenu(page, 'wav');
     assert.deepEqual([wav.name, await settled(page)], [`${row}.wav`, 'done']);
+    assert.match(await page.text('#message'), new RegExp(`^Downloaded ${row}\\.wav, [\\d.]+ [kM]B in [\\d.]+ s\\.$`));
+    const once = await fromMenu(page, 'wav-loop');
+    assert.deepEqual([once.name, await settled(page)], [`${row}-loop.wav`, 'done']);
     assert.deepEqual(await page.errors(), []);
     const served = await sandbox.open({folder: false});
     await choose(served, archivePath);
-    const again = await downloadOf(served, sandbox, `tr[data-track=${row}] button.wav`);
+    const again = await fromMenu(served, 'wav');
     assert.ok(fs.readFileSync(wav.saved).equals(fs.readFileSync(again.saved)));
 
     // Played from disk: a row's Play sounds, and Play all goes on by itself from a first track
@@ -46,8 +54,7 @@ eachEngine((engine, sandbox) => {
     if (!await heard(disk, t, engine)) return;
     assert.match(await disk.text('#now'), /^BGM_001 · 0:0\d \/ 0:08$/);
     await disk.click('#play-all');
-    assert.equal(await disk.text('#now'), 'Nothing plays.');
-    await disk.click('#play-all');
+    assert.match(await disk.text('#now'), /^BGM_000 · /);
     await disk.waitFor(() => /^BGM_001 · 0:0[1-9]/.test(document.getElementById('now').textContent));
     assert.deepEqual(await disk.evaluate(() => [engine.size <= 2, document.body.dataset.state]),
                      [true, 'done']);
@@ -106,16 +113,23 @@ eachEngine((engine, sandbox) => {
                                                  document.querySelectorAll('#tracks tr').length]),
                      ['Play BGM_000', 3]);
 
-    // Cancelled while reading: nothing downloads, and it says so.
-    await fresh.click('#download-zip');
+    // Cancelled while reading: nothing downloads, and it says so. Started by the keyboard, the
+    // run keeps the focus where it was, and gives it back there from Cancel.
+    const focused = () => fresh.evaluate(() => document.activeElement.id || document.activeElement.tagName);
+    await fresh.focus('#download-zip');
+    await fresh.press('Enter');
     await fresh.waitFor(() => document.getElementById('progress').value > 0, null, {polling: 5});
-    // Meanwhile, every control that would start another run waits.
+    assert.equal(await focused(), 'download-zip');
+    // Meanwhile, every control that would start another run says it waits, and ignores presses.
     assert.deepEqual(await fresh.evaluate(() => [...document.querySelectorAll(
         '#choose, #download-zip, #save-wav-zip, #rate, button.wav')]
-        .filter((control) => !control.disabled).map((control) => control.id)), []);
+        .filter((control) => control.getAttribute('aria-disabled') !== 'true').map((control) => control.id)), []);
+    await fresh.press('Enter');
     assert.match(await fresh.text('#figures'), /^[\d.]+ [kMG]?B of 820 MB · [\d.]+ [kMG]?B\/s/);
-    await fresh.click('#cancel');
-    assert.equal(await fresh.evaluate(() => document.body.dataset.state), 'cancelled');
+    await fresh.focus('#cancel');
+    await fresh.press('Enter');
+    assert.deepEqual([await fresh.evaluate(() => document.body.dataset.state), await focused()],
+                     ['cancelled', 'download-zip']);
     assert.equal(await fresh.text('#message'), 'Cancelled. No zip was made.');
     await sleep(1000);
     assert.deepEqual(fs.readdirSync(sandbox.browser.downloads), []);
@@ -123,9 +137,15 @@ eachEngine((engine, sandbox) => {
     // let go.
     const small = path.join(sandbox.folder('archives'), 'after.bin');
     fs.writeFileSync(small, rows[3][1]);
+    await fresh.focus('#choose');
     assert.equal(await choose(fresh, small), 'done');
+    assert.equal(await focused(), 'choose');
     const zip = await downloadZip(fresh, sandbox);
     assert.deepEqual([zip.state, zip.files], ['done', sandbox.native(small).files]);
+    // The outcome names what was saved, its size and the time it took; no figure of the run stays.
+    assert.match(await fresh.text('#message'),
+                 /^Downloaded after-tracks\.zip, [\d.]+ kB in [\d.]+ s: 1 track with its loop points/);
+    assert.equal(await fresh.text('#figures'), '');
     assert.deepEqual(await fresh.errors(), []);
   });
 

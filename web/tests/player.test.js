@@ -56,8 +56,9 @@ eachEngine((engine, sandbox) => {
     const paused = (pressed) => page.waitFor((pressed) =>
         document.getElementById('pause').getAttribute('aria-pressed') === pressed, pressed);
 
-    // A row's Play, from the keyboard, plays from its track on, and stops again; where the
-    // engine gives the page no sound output, the page says so within seconds.
+    // A track's name, from the keyboard, plays from its track on; Space on it pauses the play,
+    // and plays on: the pause is the one way to stop. Where the engine gives the page no sound
+    // output, the page says so within seconds.
     const rowPlay = `tr[data-track=${playable[1]}] button.play`;
     await page.focus(rowPlay);
     await page.press('Enter');
@@ -65,12 +66,14 @@ eachEngine((engine, sandbox) => {
       assert.equal(await page.attribute(rowPlay, 'aria-pressed'), 'false');
       return;
     }
-    assert.deepEqual([(await now()).row, await page.attribute(rowPlay, 'aria-pressed'),
-                      await page.text(rowPlay)], [playable[1], 'true', 'Stop']);
-    await page.press('Space');
-    await page.waitFor((rowPlay) => document.querySelector(rowPlay).textContent === 'Play', rowPlay);
-    assert.deepEqual([(await now()).row, await page.text(`tr[data-track=${playable[1]}] .position`)],
-                     [undefined, '']);
+    assert.deepEqual([(await now()).row, await page.attribute(rowPlay, 'aria-pressed')],
+                     [playable[1], 'true']);
+    for (const pressed of ['true', 'false']) {
+      await page.press('Space');
+      await paused(pressed);
+      assert.deepEqual([(await now()).row, await page.attribute(rowPlay, 'aria-label')],
+                       [playable[1], `${pressed === 'true' ? 'Resume' : 'Pause'} ${playable[1]}`]);
+    }
 
     // Play all, then each key and each of the lock screen's actions in turn; the lock screen
     // shows the track that plays, where the engine has one.
@@ -87,7 +90,7 @@ eachEngine((engine, sandbox) => {
     // Tab, from the control `from` on, to the one of that name, then presses key. (In headless
     // Firefox, once Tab has left the page, Enter no longer presses a button: no Tab goes
     // round here but the last.)
-    const tabTo = (name, key = 'Enter', from = '#play-all') => async () => {
+    const tabTo = (name, key, from) => async () => {
       await page.focus(from);
       for (let tabs = 0; await page.evaluate(focused) !== name; ++tabs) {
         assert.ok(tabs < 10, `Tab never reaches ${name}`);
@@ -98,8 +101,11 @@ eachEngine((engine, sandbox) => {
 
     // [what, to the track and seconds of its play]; N and P work on a button too, the arrows
     // away from one, or on the seek bar. P within a track's first seconds goes to the one before.
+    // More opens the whole player.
+    await page.click('#more');
     for (const [step, [act, track, from, to]] of [
-      [tabTo('next'), 1, 0], [key('p'), 0, 0], [key('n'), 1, 0], [tabTo('previous', 'Space'), 0, 0],
+      [tabTo('next', 'Enter', '#pause'), 1, 0], [key('p'), 0, 0], [key('n'), 1, 0],
+      [tabTo('previous', 'Space', '#more'), 0, 0],
       [() => page.evaluate(() => document.activeElement.blur()), 0, 0],
       [key('ArrowRight'), 0, 5], [action('seekto', {seekTime: 2}), 0, 2, 5],
       [action('seekforward', {}), 0, 12], [() => page.focus('#seek'), 0, 12],
@@ -119,7 +125,7 @@ eachEngine((engine, sandbox) => {
     let held;
     for (const [act, pressed, lasts] of [
       [key('Space'), 'true'], [key('Space'), 'false'], [action('pause'), 'true', long],
-      [action('play'), 'false'], [tabTo('pause'), 'true'], [key('Space'), 'false']]) {
+      [action('play'), 'false'], [tabTo('pause', 'Enter', '#pause'), 'true'], [key('Space'), 'false']]) {
       if (lasts) await page.evaluate(() => { soundOutput.suspendAfterSeconds = 0.1; });
       await act();
       await paused(pressed);
@@ -142,14 +148,14 @@ eachEngine((engine, sandbox) => {
     }
     // The volume, the loop count and the fade by their keys: the play goes on with them, and
     // they are kept.
-    await tabTo('volume', 'ArrowLeft')();
-    await tabTo('loops', 'ArrowDown', '#rate')();
-    await tabTo('fade', 'ArrowUp', '#rate')();
+    await tabTo('volume', 'ArrowLeft', '#previous')();
+    await tabTo('loops', 'ArrowDown', '#volume')();
+    await tabTo('fade', 'ArrowUp', '#loops')();
     await playing(0);
     assert.deepEqual(await page.evaluate(() => [soundOutput.gain.gain.value, JSON.parse(localStorage.getItem('vorsplit'))]),
                      [0.949999988079071, {rate: '44100', loops: '3', fade: '11', volume: '0.95'}]);
     await page.press('ArrowDown');
-    await tabTo('loops', 'ArrowUp', '#rate')();
+    await tabTo('loops', 'ArrowUp', '#volume')();
 
     // Tab alone reaches every control the page shows, in the order it shows them, and comes
     // round again.

@@ -90,6 +90,7 @@ function wavTest(engine, browser) {
       assert.equal(await settled(page), 'done');
       assert.deepEqual(await folderFilesOf(page), zipped.files);
     }
+    await page.click('tr[data-track=BGM_001] button.menu');
     const single = await downloadOf(page, sandbox, 'tr[data-track=BGM_001] button.wav');
     assert.equal(single.name, 'BGM_001.wav');
     assert.equal(sha256(fs.readFileSync(single.saved)), zipped.files['BGM_001.wav']);
