@@ -38,7 +38,6 @@ function choose(file) {
   byId('archive-name').textContent = `${file.name} · ${size(file.size)}`;
   byId('choose').textContent = 'Choose another archive';
   byId('choose').classList.remove('primary');
-  byId('save').hidden = false;
   split(engine, 'look');
 }
 

@@ -5,7 +5,8 @@ import {size} from './format.js';
 
 // What a run keeps where it stops before its end, for the route it took.
 export const keptText = {
-  look: '', zip: ' No zip was made.', file: ' No file was saved.',
+  look: ' The tracks listed are those read before it.', zip: ' No zip was made.',
+  file: ' No file was saved.',
   folder: ' The files finished before it stay in the folder.',
 };
 

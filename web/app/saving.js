@@ -60,7 +60,8 @@ export function split(engine, route, folder) {
   if (looking) {
     session.tracks = [];
     clearRows();
-    byId('list').hidden = byId('player').hidden = true;
+    // Saving is offered once the look has found what there is to save.
+    byId('list').hidden = byId('player').hidden = byId('save').hidden = true;
   }
   const run = startRun(route, file.size, `Reading ${file.name}…`);
   let count = 0, frames = {seen: 0, odd: 0};

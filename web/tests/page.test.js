@@ -73,7 +73,7 @@ eachEngine((engine, sandbox) => {
     const broken = await sandbox.open({folder: false});
     await broken.evaluate(() => URL.revokeObjectURL(engine.url));
     assert.equal(await choose(broken, archivePath), 'failed');
-    assert.match(await broken.text('#message'), /^Failed: Can't go on: the engine stopped \(.*\)\.$/);
+    assert.match(await broken.text('#message'), /^Failed: Can't go on: the engine stopped \(.*\)\. The tracks listed are those read before it\.$/);
     assert.deepEqual(await broken.evaluate(() => [engine.size, ...['choose', 'download-zip', 'rate']
         .map((id) => document.getElementById(id).disabled)]), [0, false, false, false]);
 
