@@ -56,7 +56,7 @@ export class Engine {
     entry.worker.onerror = (event) => {
       event.preventDefault();
       entry.worker.terminate();
-      this.workers.splice(this.workers.indexOf(entry), 1);
+      if (this.workers.includes(entry)) this.workers.splice(this.workers.indexOf(entry), 1);
       for (const job of entry.jobs) {
         this.forget(job);
         if (!job.cancelled) {

@@ -75,7 +75,7 @@ export function split(engine, route, folder) {
         if (session.tracks.length) session.tracks.at(-1).until = data.track.pair;
         session.tracks.push(data.track);
         addRow(data.track);
-        byId('list').hidden = false;
+        byId('list').hidden = byId('player').hidden = false;
       }
     }
     if (data.progress !== undefined) run.progress(data.progress);
@@ -86,10 +86,10 @@ export function split(engine, route, folder) {
       if (looking && wrong) {
         session.tracks = [];
         clearRows();
-        byId('list').hidden = byId('save').hidden = true;
+        byId('list').hidden = byId('save').hidden = byId('player').hidden = true;
         return run.refuse(wrong);
       }
-      if (looking) byId('save').hidden = byId('player').hidden = false;
+      if (looking) byId('save').hidden = false;
       run.done(doneText[route](count, zipName, run.took(data.done.bytes)));
       showSizes();
     }

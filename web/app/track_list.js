@@ -77,6 +77,10 @@ export function addRow(track) {
   const wav = button('wav', 'WAV', chosen((track) => rowActions.wav(track)));
   const marked = button('wav-loop', 'WAV with loop points', chosen((track) => rowActions.wavLoop(track)));
   if (track.playable) wav.dataset.playable = marked.dataset.playable = 'yes';
+  // A row that comes during a run waits with the other controls that would start one.
+  if (document.body.dataset.state === 'working') {
+    for (const control of [wav, marked]) control.setAttribute('aria-disabled', 'true');
+  }
   play.disabled = wav.disabled = marked.disabled = !track.playable;
   menu.append(points, wav, marked);
   const open = button('menu', '⋯', () => showMenu(row, menu.hidden), `More for ${name}`);

@@ -27,11 +27,13 @@ export class Chunks {
   // chunk is read. What the reader had read before is dropped, its buffers handed back.
   start(job, file, from, to, chunk, first = 0) {
     const buffers = chunk === this.chunk ? [] : [new ArrayBuffer(chunk), new ArrayBuffer(chunk)];
+    // The chunks read for the start before go back with this one, not before it: handed back
+    // alone, each would have the reader read on in the range that has ended.
+    for (const data of this.arrived.splice(0)) {
+      if (data.buffer?.byteLength === chunk) buffers.push(data.buffer);
+    }
     this.chunk = chunk;
     this.job = job;
-    for (const data of this.arrived.splice(0)) {
-      if (data.buffer) this.handBack(new Uint8Array(data.buffer));
-    }
     this.reader.postMessage({start: {id: ++this.id, file, from, to, chunk, first}, buffers}, buffers);
   }
 

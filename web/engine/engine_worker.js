@@ -22,6 +22,9 @@ import {play, renderWavs, scan} from './sound.js';
 import {split} from './split.js';
 
 const ready = createSplitModule();
+// A worker whose module can't be made (its memory refused, say) stops on the error, so that the
+// page starts another for the next job: each job here would only fail again.
+ready.catch((error) => setTimeout(() => { throw error; }));
 const jobs = new Map();
 let queue = Promise.resolve();
 

@@ -18,7 +18,8 @@ export async function startPlay(engine, file, context, {tracks, settings, index 
   await contextsWithWorklet.get(context);
   const node = new AudioWorkletNode(context, 'track', {numberOfInputs: 0, outputChannelCount: [2]});
   const channel = new MessageChannel();
-  const scans = [];
+  // The scans of this play: one at a time, the last asked for, and none of a track scanned.
+  const scans = [], scanned = new Set();
   const failed = (line) => sound.onfailed?.(line);
   const play = engine.start({type: 'play', file, tracks, rate: context.sampleRate, ahead, settings,
                              index, from, port: channel.port2}, [channel.port2],
@@ -28,6 +29,7 @@ export async function startPlay(engine, file, context, {tracks, settings, index 
     stop: () => {
       play.cancel();
       for (const scan of scans) scan.cancel();
+      node.port.postMessage({stop: true});
       node.disconnect();
       node.port.onmessage = null;
     },
@@ -46,15 +48,20 @@ export async function startPlay(engine, file, context, {tracks, settings, index 
       if ('ready' in data && data.ready === seeking?.generation) seeking.resolve();
       // Where the play before the last seek stood is no news.
       if (data.at !== undefined && data.generation === seeks) sound.onposition?.(data);
-      if (data.ended) sound.onended?.();
+      if (data.ended && data.generation === seeks) sound.onended?.();
     };
   });
   // Where a play may start in tracks[index], found ahead, beside the play: a seek there starts at
   // once. Resolves once the play has what the scan found.
   sound.scan = (index) => new Promise((resolve) => {
+    if (scanned.has(index)) return resolve();
+    for (const scan of scans.splice(0)) scan.cancel();
     scans.push(engine.start({type: 'scan', file, track: tracks[index], rate: context.sampleRate,
                              settings}, [], (data) => {
-      if (data.marks) play.post({marks: {index, marks: data.marks}});
+      if (data.marks) {
+        scanned.add(index);
+        play.post({marks: {index, marks: data.marks}});
+      }
       if (data.marks || data.failed) resolve();
     }));
   });

@@ -4,7 +4,7 @@
 // {took, generation} for each slice played. It tells the page {ready: generation} once it holds
 // `ahead` slices or the whole play; ten times a second, and as soon as a seek sounds, {at, played,
 // index, generation, time}: the track it plays, the sample of the track and of its play, and the
-// context's time as it renders that; and {ended} after the last.
+// context's time as it renders that; and {ended, generation} after the last.
 export class SliceQueue {
   constructor(toPage, ahead = 4) {
     this.toPage = toPage;
@@ -16,8 +16,10 @@ export class SliceQueue {
     this.ended = this.ready = false;
     this.untilReport = 0;
     this.now = null;
-    // A pause holds the play where it stands, in silence, and goes on from the very sample.
+    // A pause holds the play where it stands, in silence, and goes on from the very sample; a stop
+    // ends it, and the processor with it.
     this.paused = false;
+    this.stopped = false;
   }
 
   // A message from the engine.
@@ -65,9 +67,9 @@ export class SliceQueue {
       this.toPage({...this.now, time});
     }
     if (this.ended && !this.slices.length) {
-      this.toPage({ended: true});
+      this.toPage({ended: true, generation: this.generation});
       return false;
     }
-    return true;
+    return !this.stopped;
   }
 }

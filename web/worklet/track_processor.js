@@ -1,6 +1,6 @@
 // The audio worklet's processor, 'track': a thin shell over the slice queue. The page tells it
 // {enginePort, ahead}, a port to the engine's play and how many slices to hold before it plays,
-// and {paused}.
+// {paused}, and {stop}, after which it ends.
 import {SliceQueue} from './slice_queue.js';
 
 registerProcessor('track', class extends AudioWorkletProcessor {
@@ -10,6 +10,10 @@ registerProcessor('track', class extends AudioWorkletProcessor {
     this.port.onmessage = ({data}) => {
       if ('paused' in data) {
         this.queue.paused = data.paused;
+        return;
+      }
+      if (data.stop) {
+        this.queue.stopped = true;
         return;
       }
       const {enginePort, ahead} = data;

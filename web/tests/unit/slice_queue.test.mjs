@@ -40,7 +40,7 @@ test('plays slices in order across their seams, and tells the engine of each it 
   assert.deepEqual(last.left.slice(0, 72), Array.from({length: 72}, (_, i) => 128 + i));
   assert.deepEqual(last.left.slice(72), Array(56).fill(0), 'silence after the last');
   assert.equal(last.alive, false);
-  assert.deepEqual(toPage.at(-1), {ended: true});
+  assert.deepEqual(toPage.at(-1), {ended: true, generation: 0});
 });
 
 test('a seek drops what was held and what still comes of the play before it', () => {
@@ -66,4 +66,7 @@ test('a pause holds the play at the very sample, in silence, and it goes on from
   q.paused = false;
   assert.equal(render(q).left[0], 128);
   assert.deepEqual(toEngine, []);
+  // A stop ends the processor, which would otherwise live on, unheard.
+  q.stopped = true;
+  assert.equal(render(q).alive, false);
 });
