@@ -180,5 +180,8 @@ eachEngine((engine, sandbox) => {
     await page.select('#rate', '44100');
     assert.deepEqual(await page.errors(), []);
     assert.deepEqual(await page.evaluate(() => contextCalls), {needless: 0, overlapping: 0});
+    // Track after track, seek after seek, the engine kept its workers few: a play, a scan beside
+    // it, and the look's.
+    assert.ok(await page.evaluate(() => engine.size) <= 3, 'engine workers');
   });
 });
