@@ -9,11 +9,13 @@ const bar = byId('player'), seekBar = byId('seek'), pauseButton = byId('pause');
 const more = byId('more'), passes = byId('passes'), legend = byId('legend');
 
 // The bar covers the window's foot: the page ends that much lower, and a control brought into
-// view, by Tab or otherwise, stops above the bar, so that nothing stays under it.
-new ResizeObserver(() => {
+// view, by Tab or otherwise, stops above the bar, so that nothing stays under it. The room is
+// made at the next frame: made at once, it may change the bar's own width (a scroll bar comes or
+// goes), and so its height, within the same observation, which the browser reports as an error.
+new ResizeObserver(() => requestAnimationFrame(() => {
   document.body.style.paddingBottom = `calc(1rem + ${bar.offsetHeight}px)`;
   document.documentElement.style.scrollPaddingBottom = `${bar.offsetHeight}px`;
-}).observe(bar);
+})).observe(bar);
 
 more.addEventListener('click', () => {
   const open = more.getAttribute('aria-expanded') !== 'true';
