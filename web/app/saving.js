@@ -100,8 +100,9 @@ export function split(engine, route, folder) {
 export function showSizes() {
   const playable = session.tracks.filter((track) => track.playable), at = rate();
   const total = (settings) => playable.reduce((sum, track) => sum + wavBytes(track, settings, at), 0);
+  // The tracks' bytes; their loop files and the players' files add a few kilobytes.
   byId('size-tracks').textContent =
-      size(session.tracks.reduce((sum, track) => sum + track.bytes, 0));
+      `about ${size(session.tracks.reduce((sum, track) => sum + track.bytes, 0))}`;
   byId('size-wav').textContent = size(total(wavChoice()));
   byId('size-wav-loop').textContent = size(total({...wavChoice(), marked: true}));
 }

@@ -1,9 +1,9 @@
-// The tracks, a line each: the track's name, which plays it, its length, and a mark where it
-// loops; its menu holds its loop points, its size, and its two WAV files, each with its size. The
+// The tracks, a line each: the track's name, which plays it, its length as it plays with the
+// settings (its loops and fade, as the player counts it), and a mark where it loops; its menu holds its loop points, its size, and its two WAV files, each with its size. The
 // row that plays is marked, and kept in view above the player.
-import {rate, wavChoice} from './choices.js';
+import {rate, settings, wavChoice} from './choices.js';
 import {size, time, trackName} from './format.js';
-import {wavBytes} from './lengths.js';
+import {playLength, wavBytes} from './lengths.js';
 
 const table = document.getElementById('tracks');
 const rows = () => [...table.tBodies[0].rows].filter((row) => row.track);
@@ -23,7 +23,7 @@ function button(className, text, onClick, label = null) {
 // The texts of a row that follow the rate and the settings.
 function showTexts(row) {
   const track = row.track, at = rate(), name = row.dataset.track;
-  row.querySelector('td.length').textContent = time(track.samples, at);
+  row.querySelector('td.length').textContent = time(playLength(track, settings(), at), at);
   const loop = row.querySelector('td.loop');
   loop.textContent = track.loops ? '↻' : '';
   loop.title = track.loops ? 'Loops' : '';
@@ -31,7 +31,7 @@ function showTexts(row) {
   row.querySelector('.loop-points').textContent =
       (track.loops ? `Loops from ${time(track.start, at, true)} to ${time(track.end, at, true)}.`
                    : track.playable ? 'Plays once, with no loop.' : 'Too short to play.') +
-      ` Its file: ${size(track.bytes)}.`;
+      ` Once through, ${time(track.samples, at)}; its file, ${size(track.bytes)}.`;
   const label = (button, file, what, bytes) => {
     const line = document.createElement('span');
     line.textContent = `${what} · ${size(bytes)}`;
