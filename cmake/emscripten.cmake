@@ -11,3 +11,4 @@ require_packages("The page" "${emscripten_toolchain}:emscripten" esbuild:esbuild
 include(${emscripten_toolchain})
 set(CMAKE_CXX_COMPILER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
 set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
+set(CMAKE_C_COMPILER_LAUNCHER env NODE_PATH=/usr/share/nodejs)

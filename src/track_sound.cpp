@@ -1,6 +1,7 @@
 #include "track_sound.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace vorsplit {
@@ -143,21 +144,61 @@ void fade(const TrackRender& render, std::int16_t* pcm, std::size_t count, std::
   }
 }
 
+TrackTags make_tags(std::int32_t number, std::uint32_t total, const char* archive) {
+  TrackTags tags;
+  std::snprintf(tags.title, sizeof tags.title, "BGM_%03d", static_cast<int>(number));
+  tags.track = static_cast<std::uint32_t>(number) + 1;
+  tags.total = total;
+  // The archive's name without its extension, cut before a character that does not fit whole.
+  std::size_t length = std::strlen(archive);
+  for (std::size_t i = length; i > 0; --i) {
+    if (archive[i - 1] == '.') {
+      length = i - 1;
+      break;
+    }
+  }
+  if (length > kMostAlbumBytes) {
+    length = kMostAlbumBytes;
+    while (length > 0 && (static_cast<unsigned char>(archive[length]) & 0xc0) == 0x80) --length;
+  }
+  std::memcpy(tags.album, archive, length);
+  tags.album[length] = '\0';
+  return tags;
+}
+
+namespace {
+
+struct HeaderWriter {
+  unsigned char* at;
+  void u32(std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) *at++ = static_cast<unsigned char>(value >> 8 * i);
+  }
+  // A text chunk of the INFO list: its text and a zero, padded to an even size.
+  void text(std::uint32_t id, const char* text) {
+    const std::size_t length = std::strlen(text) + 1;
+    u32(id);
+    u32(static_cast<std::uint32_t>(length));
+    std::memcpy(at, text, length);
+    at += length;
+    if (length % 2) *at++ = 0;
+  }
+};
+
+}  // namespace
+
 std::size_t make_wav_header(unsigned char (&header)[kWavMostHeaderSize], std::uint32_t sample_rate,
-                            const TrackRender& render) {
+                            const TrackRender& render, const TrackTags* tags) {
   const std::uint32_t data = static_cast<std::uint32_t>(render.samples * kWavBytesPerSample);
-  const std::uint32_t smpl = render.marks_loop ? kWavSmplSize : 0;
-  std::uint32_t fields[kWavMostHeaderSize / 4] = {
-      0x46464952,  // "RIFF"
-      static_cast<std::uint32_t>(kWavHeaderSize - 8 + smpl + data),
-      0x45564157,  // "WAVE"
-      0x20746d66,  // "fmt "
-      16,
-      1 | 2 << 16,  // PCM, two channels
-      sample_rate,
-      static_cast<std::uint32_t>(sample_rate * kWavBytesPerSample),
-      static_cast<std::uint32_t>(kWavBytesPerSample) | 16u << 16};  // bytes a sample, bits
-  std::size_t count = 9;
+  HeaderWriter out{header};
+  out.u32(0x46464952);  // "RIFF", its size below
+  out.u32(0);
+  out.u32(0x45564157);  // "WAVE"
+  out.u32(0x20746d66);  // "fmt "
+  out.u32(16);
+  out.u32(1 | 2 << 16);  // PCM, two channels
+  out.u32(sample_rate);
+  out.u32(static_cast<std::uint32_t>(sample_rate * kWavBytesPerSample));
+  out.u32(static_cast<std::uint32_t>(kWavBytesPerSample) | 16u << 16);  // bytes a sample, bits
   if (render.marks_loop) {
     // "smpl" and its size; manufacturer, product, sample period, MIDI note, pitch fraction, SMPTE
     // format and offset, all 0; one loop, no sampler data; the loop: cue 0, forward (0), its
@@ -167,15 +208,27 @@ std::size_t make_wav_header(unsigned char (&header)[kWavMostHeaderSize], std::ui
     const std::uint32_t chunk[] = {0x6c706d73, 60, 0, 0, 0,     0,    0, 0, 0,
                                    1,          0,  0, 0, start, last, 0, 0};
     static_assert(sizeof chunk == kWavSmplSize);
-    for (const std::uint32_t field : chunk) fields[count++] = field;
+    for (const std::uint32_t field : chunk) out.u32(field);
   }
-  fields[count++] = 0x61746164;  // "data"
-  fields[count++] = data;
-  for (std::size_t f = 0; f < count; ++f) {
-    for (std::size_t i = 0; i < 4; ++i)
-      header[4 * f + i] = static_cast<unsigned char>(fields[f] >> 8 * i);
+  if (tags) {
+    unsigned char* const list = out.at;
+    out.u32(0x5453494c);  // "LIST", its size below
+    out.u32(0);
+    out.u32(0x4f464e49);                                    // "INFO"
+    out.text(0x4d414e49, tags->title);                      // "INAM"
+    if (tags->album[0]) out.text(0x44525049, tags->album);  // "IPRD"
+    char number[12];
+    std::snprintf(number, sizeof number, "%u", static_cast<unsigned>(tags->track));
+    out.text(0x4b525449, number);  // "ITRK"
+    HeaderWriter size{list + 4};
+    size.u32(static_cast<std::uint32_t>(out.at - list - 8));
   }
-  return 4 * count;
+  out.u32(0x61746164);  // "data"
+  out.u32(data);
+  const auto length = static_cast<std::size_t>(out.at - header);
+  HeaderWriter riff{header + 4};
+  riff.u32(static_cast<std::uint32_t>(length - 8 + data));
+  return length;
 }
 
 }  // namespace vorsplit

@@ -76,22 +76,42 @@ TrackRender plan_render(const TrackLoop& loop, std::uint32_t sample_rate,
 // Fades count stereo samples of pcm, which stand at sample `at` of the render.
 void fade(const TrackRender& render, std::int16_t* pcm, std::size_t count, std::uint64_t at);
 
+// What a track's file says of itself, in every format: its title (the track file's name without
+// its extension), the album (the archive's name without its extension, UTF-8, cut at a character
+// to fit) and its number among the archive's tracks, from 1.
+inline constexpr std::size_t kMostAlbumBytes = 200;
+struct TrackTags {
+  char title[32] = {};
+  char album[kMostAlbumBytes + 1] = {};
+  std::uint32_t track = 0, total = 0;
+};
+
+// Tags for track `number` (from 0) of `total`, of the archive named `archive`.
+TrackTags make_tags(std::int32_t number, std::uint32_t total, const char* archive);
+
 // A WAV file's header for 16-bit stereo PCM, before samples * 4 bytes of it; with a loop marked,
-// a "smpl" chunk between, as vgmstream writes it:
+// a "smpl" chunk between, as vgmstream writes it; with tags, a "LIST" chunk of "INFO" before the
+// samples, where every reader looks for it:
 //
 //   0x00 "RIFF" size-8 "WAVE"   0x0c "fmt " 16  1 (PCM) 2 (channels) rate  rate*4  4  16
 //   [0x24 "smpl" 60  0 0 0 0 0 0 0  1 (loop) 0   0 (cue) 0 (forward) start last 0 0 (for ever)]
-//   0x24 or 0x68 "data" data size, then the samples, little-endian, channel 0 first
+//   ["LIST" size "INFO"  "INAM" size title 0  ["IPRD" size album 0]  "ITRK" size number 0]
+//   "data" data size, then the samples, little-endian, channel 0 first
+//
+// where each text chunk is padded with a zero to an even size.
 inline constexpr std::size_t kWavHeaderSize = 0x2c;
 inline constexpr std::size_t kWavSmplSize = 8 + 60;
-inline constexpr std::size_t kWavMostHeaderSize = kWavHeaderSize + kWavSmplSize;
+inline constexpr std::size_t kWavMostListSize =
+    12 + (8 + sizeof TrackTags::title + 1) + (8 + kMostAlbumBytes + 2) + (8 + 12);
+inline constexpr std::size_t kWavMostHeaderSize = kWavHeaderSize + kWavSmplSize + kWavMostListSize;
 inline constexpr std::uint64_t kWavBytesPerSample = 4;
 // The sizes are 32-bit: a render longer than this has no WAV file.
 inline constexpr std::uint64_t kWavMostSamples =
     (0xffffffffull - (kWavMostHeaderSize - 8)) / kWavBytesPerSample;
 
-// Writes the header of render's WAV file into header; returns its size.
+// Writes the header of render's WAV file into header, with the tags where there are any;
+// returns its size.
 std::size_t make_wav_header(unsigned char (&header)[kWavMostHeaderSize], std::uint32_t sample_rate,
-                            const TrackRender& render);
+                            const TrackRender& render, const TrackTags* tags = nullptr);
 
 }  // namespace vorsplit

@@ -103,13 +103,13 @@ TEST(TrackSound, RendersAndFadesAsTheLoopFileSays) {
   EXPECT_EQ(std::memcmp(pcm, faded, sizeof pcm), 0);
 
   unsigned char header[kWavMostHeaderSize];
-  ASSERT_EQ(make_wav_header(header, 48000, marked), kWavMostHeaderSize);
+  ASSERT_EQ(make_wav_header(header, 48000, marked), kWavHeaderSize + kWavSmplSize);
   const auto field = [&](std::size_t at) {
     return header[at] | header[at + 1] << 8 | header[at + 2] << 16 |
            static_cast<std::uint32_t>(header[at + 3]) << 24;
   };
   EXPECT_EQ(std::memcmp(header, "RIFF", 4), 0);
-  EXPECT_EQ(field(0x04), kWavMostHeaderSize - 8 + 4 * 2800);
+  EXPECT_EQ(field(0x04), kWavHeaderSize + kWavSmplSize - 8 + 4 * 2800);
   EXPECT_EQ(field(0x18), 48000u);
   EXPECT_EQ(std::memcmp(header + 0x24, "smpl", 4), 0);
   EXPECT_EQ(field(0x24 + 8 + 44), 280u);   // the loop's first sample
