@@ -24,3 +24,8 @@ export function time(samples, rate, exact = false) {
 export const baseName = (name) => name.replace(/\.[^.]*$/, '');
 // A track's name as the page shows it, BGM_NNN.
 export const trackName = (track) => track.name.replace(/\.adpcm$/, '');
+// Its number in the archive, NNN, from 0.
+export const trackNumber = (track) => Number(trackName(track).match(/-?\d+$/)[0]);
+
+// The formats of sound files, by their extension, as the page names them.
+export const formatNames = {wav: 'WAV', flac: 'FLAC', ogg: 'Ogg Vorbis'};

@@ -14,8 +14,8 @@ import {setVolume, soundOutput} from '../player/output.js';
 import {startPlay} from '../player/sound.js';
 import * as choices from './choices.js';
 import {Engine} from './engine_bridge.js';
-import {size} from './format.js';
-import {hasFolders, pickFolder, saveWav, showSizes, split} from './saving.js';
+import {formatNames, size} from './format.js';
+import {hasFolders, pickFolder, saveFiles, showFormat, showSizes, split} from './saving.js';
 import {session} from './session.js';
 import {mayAct, say, setState} from './status.js';
 import {refreshRows, rowActions, showMenu} from './track_list.js';
@@ -86,17 +86,22 @@ byId('save-folder').addEventListener('click', async () => {
   const folder = await pickFolder('tracks');
   if (folder) split(engine, 'folder', folder);
 });
-byId('save-wav-zip').addEventListener('click', () => saveWav(engine, 'zip'));
-byId('save-wav-folder').addEventListener('click', async () => {
-  const folder = await pickFolder('WAV files');
-  if (folder) saveWav(engine, 'folder', folder);
-});
-byId('save-wav-loop-zip').addEventListener('click', () => saveWav(engine, 'zip', null, undefined, true));
-byId('save-folder').hidden = byId('save-wav-folder').hidden = !hasFolders;
+// Each format's saves, those of the chosen format shown; a row's two files are of that format.
+for (const chosen of Object.keys(formatNames)) {
+  byId(`save-${chosen}-zip`).addEventListener('click', () => saveFiles(engine, chosen, 'zip'));
+  byId(`save-${chosen}-folder`).addEventListener('click', async () => {
+    const folder = await pickFolder(`${formatNames[chosen]} files`);
+    if (folder) saveFiles(engine, chosen, 'folder', folder);
+  });
+  byId(`save-${chosen}-loop-zip`).addEventListener('click',
+      () => saveFiles(engine, chosen, 'zip', null, undefined, true));
+}
+byId('save-folder').hidden = !hasFolders;
+for (const button of document.querySelectorAll('#save button.folder')) button.hidden = !hasFolders;
 Object.assign(rowActions, {
   play: player.togglePlay,
-  wav: (track) => saveWav(engine, 'file', null, [track]),
-  wavLoop: (track) => saveWav(engine, 'file', null, [track], true),
+  wav: (track) => saveFiles(engine, choices.format(), 'file', null, [track]),
+  wavLoop: (track) => saveFiles(engine, choices.format(), 'file', null, [track], true),
 });
 
 // The choices, kept for the next visit; what plays goes on with them, but a new rate stops it.
@@ -121,6 +126,13 @@ for (const id of ['loops', 'fade']) {
     showSizes();
     choices.keep();
     player.settingsChanged();
+  });
+}
+for (const id of ['format', 'quality']) {
+  byId(id).addEventListener('change', () => {
+    showFormat();
+    refreshRows();
+    choices.keep();
   });
 }
 byId('volume').addEventListener('input', () => {
@@ -152,6 +164,7 @@ const mediaActions = {
 };
 takeActions(mediaActions);
 player.showIdle();
+showFormat();
 setState('idle', byId('message').textContent);
 
 // The test hooks.

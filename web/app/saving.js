@@ -1,9 +1,9 @@
 // The splits and saves a user starts: the look that lists the tracks, the tracks as a zip or into
 // a folder, and WAV files, each a run of the engine; and what each says at its end, where the
 // user started it.
-import {rate, wavChoice} from './choices.js';
-import {baseName, plural, size} from './format.js';
-import {wavBytes} from './lengths.js';
+import {format, quality, rate, wavChoice} from './choices.js';
+import {baseName, formatNames, plural, size, trackNumber} from './format.js';
+import {fileBytes, wavBytes} from './lengths.js';
 import {session} from './session.js';
 import {appendLines, clearLog, setState, showStatusAfter, startRun} from './status.js';
 import {addRow, clearRows, rowOf} from './track_list.js';
@@ -96,40 +96,79 @@ export function split(engine, route, folder) {
   });
 }
 
+// What each format is for, said under its choice.
+const formatHints = {
+  wav: 'WAV plays everywhere, sample for sample as you hear it, and is the largest.',
+  flac: 'FLAC keeps every sample, as WAV does, in about half the size; music players show its ' +
+        'title, album and track number.',
+  ogg: 'Ogg Vorbis is the smallest, and sounds as the original at quality 6 and above; game ' +
+       'engines and source ports read its loop points (LOOPSTART, LOOP_START).',
+};
+
+// Shows the chosen format: its name, what it is for, its buttons, and Vorbis's quality.
+export function showFormat() {
+  const chosen = format();
+  for (const name of document.querySelectorAll('#save .format-name')) name.textContent = formatNames[chosen];
+  byId('format-hint').textContent = formatHints[chosen];
+  byId('quality-choice').hidden = chosen !== 'ogg';
+  for (const actions of document.querySelectorAll('#save [data-format]')) {
+    actions.hidden = actions.dataset.format !== chosen;
+  }
+  showSizes();
+}
+
+const playableTracks = () => session.tracks.filter((track) => track.playable);
+// The tracks' count, by their numbers: the tags say "track n of total".
+const trackTotal = () => Math.max(0, ...session.tracks.map((track) => trackNumber(track) + 1));
+
+// The bytes of the files of which tracks in a format; exact for WAV, an estimate for the others.
+export function filesBytes(chosen, which, settings) {
+  const archive = session.archive?.name ?? '';
+  return which.reduce((sum, track) =>
+    sum + fileBytes(chosen, track, settings, rate(), archive, quality()), 0);
+}
+// How a size is said: exact, or about.
+export const sizeText = (chosen, bytes) =>
+  chosen === 'wav' ? size(bytes) : `about ${size(bytes)}, estimated`;
+
 // What each save will make, before it is made.
 export function showSizes() {
-  const playable = session.tracks.filter((track) => track.playable), at = rate();
-  const total = (settings) => playable.reduce((sum, track) => sum + wavBytes(track, settings, at), 0);
+  const chosen = format();
   // The tracks' bytes; their loop files and the players' files add a few kilobytes.
   byId('size-tracks').textContent =
       `about ${size(session.tracks.reduce((sum, track) => sum + track.bytes, 0))}`;
-  byId('size-wav').textContent = size(total(wavChoice()));
-  byId('size-wav-loop').textContent = size(total({...wavChoice(), marked: true}));
+  byId('size-wav').textContent = sizeText(chosen, filesBytes(chosen, playableTracks(), wavChoice()));
+  byId('size-wav-loop').textContent =
+      sizeText(chosen, filesBytes(chosen, playableTracks(), {...wavChoice(), marked: true}));
 }
 
-// Saves tracks as WAV files, as vgmstream renders their loop files with the settings (or,
-// marked, once with the loop marked): into folder, as a zip, or, for route 'file', one track as
-// its own download.
-export function saveWav(engine, route, folder,
-                        which = session.tracks.filter((track) => track.playable), marked = false) {
-  const file = session.archive;
-  // A track's two WAV files have names of their own.
-  const name = route === 'file' ? which[0].name.replace(/\.adpcm$/, marked ? '-loop.wav' : '.wav')
-                                : `${baseName(file.name)}-wav${marked ? '-loop' : ''}.zip`;
+// Saves tracks as sound files in a format (wav, flac, ogg), as vgmstream renders their loop files
+// with the settings (or, marked, once with the loop marked): into folder, as a zip, or, for
+// route 'file', one track as its own download.
+export function saveFiles(engine, chosen, route, folder, which = playableTracks(), marked = false) {
+  const file = session.archive, kind = formatNames[chosen];
+  // A track's two files have names of their own.
+  const name = route === 'file'
+      ? which[0].name.replace(/\.adpcm$/, marked ? `-loop.${chosen}` : `.${chosen}`)
+      : `${baseName(file.name)}-${chosen}${marked ? '-loop' : ''}.zip`;
   const settings = marked ? {...wavChoice(), marked} : wavChoice();
   showStatusAfter(route === 'file' ? rowOf(which[0]) : byId('save').querySelector('.save-list'));
-  const total = which.reduce((sum, track) => sum + wavBytes(track, settings, rate()), 0);
-  const run = startRun(route, total, `Rendering ${which.length === 1 ? name : `${which.length} WAV files`}, ${size(total)}…`);
+  // The run's progress counts the sound's WAV bytes, whatever the format.
+  const total = which.reduce((sum, track) => sum + wavBytes(track, settings, rate(), file.name), 0);
+  const what = which.length === 1 ? name : `${which.length} ${kind} files`;
+  const run = startRun(route, total, chosen === 'wav' ? `Rendering ${what}, ${size(total)}…`
+                                                       : `Encoding ${what} from ${size(total)} of sound…`);
   let count = 0;
   run.start(engine, {type: 'wav', file, tracks: which, route, folder, zipName: name, rate: rate(),
-                     settings: marked ? {marked} : wavChoice()}, [], (data) => {
+                     settings: marked ? {marked} : wavChoice(), format: chosen,
+                     quality: quality(), total: trackTotal()}, [], (data) => {
     if (data.progress !== undefined) run.progress(data.progress);
     if (data.wav) ++count;
     if (data.failed) run.fail(data.failed);
     if (data.done) {
       if (route !== 'folder') download(data.done.zip, name);
       const took = run.took(data.done.bytes);
-      run.done(route === 'folder' ? `Saved ${plural(count, 'WAV file')} into the folder, ${took}.`
+      run.done(route === 'folder' ? `Saved ${plural(count, `${kind} file`)} into the folder, ${took}.`
                                   : `Downloaded ${name}, ${took}.`);
     }
   });

@@ -11,7 +11,7 @@ const status = byId('status'), message = byId('message'), progress = byId('progr
 const figures = byId('figures'), log = byId('log');
 
 // The controls that start a run.
-const runControls = () => [byId('choose'), byId('rate'),
+const runControls = () => [byId('choose'), byId('rate'), byId('format'), byId('quality'),
                            ...document.querySelectorAll('.save-list button, button.wav, button.wav-loop')];
 
 export function setState(state, text) {
@@ -25,8 +25,8 @@ export function setState(state, text) {
   }
   document.querySelector('input[type=file]').disabled = busy;
   const playable = session.tracks.some((track) => track.playable);
-  for (const id of ['save-wav-zip', 'save-wav-folder', 'save-wav-loop-zip', 'play-all']) {
-    byId(id).disabled = !playable;
+  for (const control of [...document.querySelectorAll('#save [data-format] button'), byId('play-all')]) {
+    control.disabled = !playable;
   }
 }
 

@@ -1,9 +1,11 @@
 // The tracks, a line each: the track's name, which plays it, its length as it plays with the
-// settings (its loops and fade, as the player counts it), and a mark where it loops; its menu holds its loop points, its size, and its two WAV files, each with its size. The
-// row that plays is marked, and kept in view above the player.
-import {rate, settings, wavChoice} from './choices.js';
+// settings (its loops and fade, as the player counts it), and a mark where it loops; its menu
+// holds its loop points, its size, and its two sound files in the chosen format, each with its
+// size. The row that plays is marked, and kept in view above the player.
+import {format, quality, rate, settings, wavChoice} from './choices.js';
 import {size, time, trackName} from './format.js';
-import {playLength, wavBytes} from './lengths.js';
+import {fileBytes, playLength} from './lengths.js';
+import {session} from './session.js';
 
 const table = document.getElementById('tracks');
 const rows = () => [...table.tBodies[0].rows].filter((row) => row.track);
@@ -34,13 +36,17 @@ function showTexts(row) {
       ` Once through, ${time(track.samples, at)}; its file, ${size(track.bytes)}.`;
   const label = (button, file, what, bytes) => {
     const line = document.createElement('span');
-    line.textContent = `${what} · ${size(bytes)}`;
+    line.textContent = `${what} · ${bytes}`;
     button.replaceChildren(file, line);
   };
-  label(row.querySelector('button.wav'), `${name}.wav`, 'as you hear it',
-        wavBytes(track, wavChoice(), at));
-  label(row.querySelector('button.wav-loop'), `${name}-loop.wav`, 'once, with its loop points',
-        wavBytes(track, {...wavChoice(), marked: true}, at));
+  const chosen = format(), archive = session.archive?.name ?? '';
+  const bytes = (settings) => {
+    const text = size(fileBytes(chosen, track, settings, at, archive, quality()));
+    return chosen === 'wav' ? text : `about ${text}`;
+  };
+  label(row.querySelector('button.wav'), `${name}.${chosen}`, 'as you hear it', bytes(wavChoice()));
+  label(row.querySelector('button.wav-loop'), `${name}-loop.${chosen}`, 'once, with its loop points',
+        bytes({...wavChoice(), marked: true}));
 }
 
 // Opens or closes a row's menu; one is open at a time.

@@ -1,13 +1,14 @@
 // The engine: a worker of the page's that compiles the module once and then serves job after job,
-// one at a time, as the page's messages ask: a split (a look, a zip, a folder), WAV files, a play,
-// a scan. It reads the chosen File itself, or, where a worker may not (WebKit, opened from disk),
-// has the page read it and hand it the chunks.
+// one at a time, as the page's messages ask: a split (a look, a zip, a folder), sound files (WAV,
+// FLAC, Ogg Vorbis), a play, a scan. It reads the chosen File itself, or, where a worker may not
+// (WebKit, opened from disk), has the page read it and hand it the chunks.
 //
 //   page to engine                          engine to page
 //   {job, start: {type, file, ...}}         {job, lines | track | progress | wav | marks}
 //     type split: route, folder, zipName,   {job, done: {zip, bytes}} or {job, failed: line}
 //       rate; wav: the same and tracks,     {job, ended}, the last, cancelled or not
-//       settings; play: tracks, rate,
+//       settings, format, quality, total;
+//       play: tracks, rate,
 //       ahead, settings, index, from, port;
 //       scan: track, rate, settings
 //   {job, cancel}
@@ -18,7 +19,7 @@ import {Chunks} from './chunks.js';
 import {Cancelled, failureLine} from './failure.js';
 import {Output} from './output.js';
 import {localReader} from './read_file.js';
-import {play, renderWavs, scan} from './sound.js';
+import {play, renderTracks, scan} from './sound.js';
 import {split} from './split.js';
 
 const ready = createSplitModule();
@@ -78,7 +79,7 @@ async function run(job, request) {
       await scan(m, job, chunks, request);
     } else {
       output = await Output.open(m, job.post, request.route, request);
-      if (request.type === 'wav') await renderWavs(m, job, chunks, request, output);
+      if (request.type === 'wav') await renderTracks(m, job, chunks, request, output);
       else await split(m, job, request.file, request.rate, output, chunks);
       const zip = await output.finish();
       job.post({done: {zip, bytes: zip ? zip.size : output.written}});

@@ -92,30 +92,68 @@ export async function scan(m, job, chunks, {file, track, rate, settings}) {
   job.post({marks: {marks: sound.marks, settled: sound.settled, loopStart: sound.loopStart}});
 }
 
-// Renders each track as BGM_NNN.wav into the output, as vgmstream renders its loop file with
-// settings.
-export async function renderWavs(m, job, chunks, {file, tracks, rate, settings}, output) {
-  let written = 0, shown = 0;
-  const wrote = async (bytes) => {
-    await output.write(bytes);
-    written += bytes.byteLength;
-    if (written - shown >= 1 << 22) output.pass({progress: shown = written});
+// The formats a track renders into: the WAV file's samples as they are, or made into FLAC or Ogg
+// Vorbis by the module's encoders, a slice at a time.
+const kEncoders = {flac: 1, ogg: 2};
+
+// Renders each track as BGM_NNN.wav, .flac or .ogg into the output, as vgmstream renders its loop
+// file with settings, tagged as track n of the archive's `total`. Progress counts the WAV file's
+// bytes, whatever the format, as the page's sizes do.
+export async function renderTracks(m, job, chunks, {file, tracks, rate, settings, format = 'wav',
+                                                    quality = 6, total}, output) {
+  let done = 0, shown = 0;
+  const rendered = (bytes) => {
+    done += bytes;
+    if (done - shown >= 1 << 22) output.pass({progress: shown = done});
   };
-  for (const track of tracks) {
-    const sound = new TrackSound(m, job, file, track, rate, chunks, settings);
-    const name = track.name.replace(/\.adpcm$/, '.wav');
-    const header = m._page_wav_header(rate);
-    if (!header) throw new Failure(`Can't write file ${name}: it is too long for a WAV file`);
-    await output.begin(name);
-    await wrote(m.HEAPU8.subarray(header, header + m._page_wav_header_size()));
-    for await (const {pcm, at} of sound.slices()) {
-      if (job.cancelled) throw new Cancelled();
-      const count = Math.min(pcm.length / 2, sound.samples - at);
-      m._page_fade(count, at);
-      await wrote(new Uint8Array(pcm.buffer, pcm.byteOffset, 4 * count));
-      if (at + count >= sound.samples) break;
+  const name = new TextEncoder().encode(file.name).subarray(0, m._page_archive_name_size() - 1);
+  m.HEAPU8.set(name, m._page_archive_name());
+  m.HEAPU8[m._page_archive_name() + name.length] = 0;
+  // The encoder's bytes so far, written from the module's memory, then let go.
+  const encoded = async () => {
+    await output.write(m.HEAPU8.subarray(m._page_encoded(), m._page_encoded() + m._page_encoded_size()));
+    m._page_encoded_drain();
+  };
+  try {
+    for (const track of tracks) {
+      const sound = new TrackSound(m, job, file, track, rate, chunks, settings);
+      const named = track.name.replace(/\.adpcm$/, `.${format}`);
+      m._page_tags(Number(track.name.match(/-?\d+/)[0]), total ?? tracks.length);
+      const header = m._page_wav_header(rate);
+      if (!header) throw new Failure(`Can't write file ${named}: it is too long for a WAV file`);
+      await output.begin(named);
+      const headerBytes = m._page_wav_header_size();
+      if (format === 'wav') {
+        await output.write(m.HEAPU8.subarray(header, header + headerBytes));
+      } else {
+        if (!m._page_encode_start(kEncoders[format], quality, rate)) {
+          throw new Failure(`Can't write file ${named}: the ${format === 'flac' ? 'FLAC' : 'Vorbis'} encoder can't begin`);
+        }
+        await encoded();
+      }
+      rendered(headerBytes);
+      for await (const {pcm, at} of sound.slices()) {
+        if (job.cancelled) throw new Cancelled();
+        const count = Math.min(pcm.length / 2, sound.samples - at);
+        m._page_fade(count, at);
+        if (format === 'wav') {
+          await output.write(new Uint8Array(pcm.buffer, pcm.byteOffset, 4 * count));
+        } else {
+          if (!m._page_encode(count)) throw new Failure(`Can't write file ${named}: the encoder failed`);
+          await encoded();
+        }
+        rendered(4 * count);
+        if (at + count >= sound.samples) break;
+      }
+      if (format !== 'wav') {
+        if (!m._page_encode_finish()) throw new Failure(`Can't write file ${named}: the encoder failed`);
+        await encoded();
+      }
+      await output.end();
+      output.pass({wav: named});
     }
-    await output.end();
-    output.pass({wav: name});
+  } finally {
+    m._page_encode_abandon();
+    m._page_encoded_drain();
   }
 }

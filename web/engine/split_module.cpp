@@ -19,8 +19,16 @@
 // walk of one pair at a time leaves the track's frames in the output, and the decoder makes
 // samples of them, a slice at a time.
 
+#ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
+#else
+// Built natively for the fuzz target, which calls the module's functions as the page does.
+#define EMSCRIPTEN_KEEPALIVE
+#endif
 
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 #include <type_traits>
@@ -29,6 +37,7 @@
 #include "block_scanner.h"
 #include "loop_points.h"
 #include "player_files.h"
+#include "track_encoder.h"
 #include "track_name.h"
 #include "track_sound.h"
 #include "track_writer.h"
@@ -213,10 +222,27 @@ TrackDecoder decoder;
 TrackRender render;
 unsigned char wav_header[kWavMostHeaderSize];
 std::size_t wav_header_size = 0;
+// What the files of a save say of themselves: the archive's name, which the page writes here,
+// and the track's.
+constexpr std::size_t kArchiveNameSize = 1024;
+char archive_name[kArchiveNameSize];
+TrackTags tags;
+TrackEncoder encoder;
 
 // The players' files, as the tools have them beside them; the TXTH file at the page's rate.
 constexpr std::string_view kTxthRate = "sample_rate = 44100\n";
-static_assert(std::string_view(kAdpcmTxth).find(kTxthRate) != std::string_view::npos);
+// A loop of characters, which every compiler evaluates at compile time (GCC 12's string_view::find
+// is not).
+constexpr bool holds_rate_line() {
+  const std::string_view text(kAdpcmTxth);
+  for (std::size_t at = 0; at + kTxthRate.size() <= text.size(); ++at) {
+    std::size_t same = 0;
+    while (same < kTxthRate.size() && text[at + same] == kTxthRate[same]) ++same;
+    if (same == kTxthRate.size()) return true;
+  }
+  return false;
+}
+static_assert(holds_rate_line());
 char player_file[sizeof kAdpcmTxth + 16];
 std::size_t player_file_size = 0;
 
@@ -359,13 +385,39 @@ EMSCRIPTEN_KEEPALIVE void page_fade(std::size_t count, double at) {
   fade(render, page.pcm, count, static_cast<std::uint64_t>(at));
 }
 
-// The render's WAV header, or null where it is too long for a WAV file; its size is
+// Room for the archive's name, UTF-8 and zero-ended, for the tags.
+EMSCRIPTEN_KEEPALIVE char* page_archive_name() { return archive_name; }
+EMSCRIPTEN_KEEPALIVE std::size_t page_archive_name_size() { return kArchiveNameSize; }
+
+// The tags of track `number` (from 0) of `total`, for the files that follow.
+EMSCRIPTEN_KEEPALIVE void page_tags(std::int32_t number, std::uint32_t total) {
+  archive_name[kArchiveNameSize - 1] = '\0';
+  tags = make_tags(number, total, archive_name);
+}
+
+// The render's WAV header, tagged, or null where it is too long for a WAV file; its size is
 // page_wav_header_size().
 EMSCRIPTEN_KEEPALIVE const unsigned char* page_wav_header(std::uint32_t sample_rate) {
   if (render.samples > kWavMostSamples) return nullptr;
-  wav_header_size = make_wav_header(wav_header, sample_rate, render);
+  wav_header_size = make_wav_header(wav_header, sample_rate, render, &tags);
   return wav_header;
 }
+
+// The render as a FLAC (format 1) or an Ogg Vorbis (2) file of the tags: its bytes gather in
+// page_encoded() after each call, for the page to write and then drain. Whether the encoder
+// could begin, take the samples, or end.
+EMSCRIPTEN_KEEPALIVE int page_encode_start(int format, int quality, std::uint32_t sample_rate) {
+  return encoder.start(static_cast<TrackFormat>(format), quality, sample_rate, render, tags);
+}
+// The first count stereo samples of page_pcm(), faded.
+EMSCRIPTEN_KEEPALIVE int page_encode(std::size_t count) { return encoder.encode(page.pcm, count); }
+EMSCRIPTEN_KEEPALIVE int page_encode_finish() { return encoder.finish(); }
+// After a failure or a cancel: the encoder lets go of the file and its memory.
+EMSCRIPTEN_KEEPALIVE void page_encode_abandon() { encoder.abandon(); }
+EMSCRIPTEN_KEEPALIVE const unsigned char* page_encoded() { return encoder.bytes(); }
+EMSCRIPTEN_KEEPALIVE std::size_t page_encoded_size() { return encoder.size(); }
+EMSCRIPTEN_KEEPALIVE void page_encoded_drain() { encoder.drain(); }
+static_assert(TrackDecoder::samples_for(kDecodeFrames) <= kMostEncodeSamples);
 EMSCRIPTEN_KEEPALIVE std::size_t page_wav_header_size() { return wav_header_size; }
 
 // The zip that the split or the WAV files go into: its pieces are written into page_zip_piece(),

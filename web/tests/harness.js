@@ -181,13 +181,14 @@ async function downloadOf(page, sandbox, selector) {
 }
 
 // The page's zip route (or, with selector, another zip it downloads): the download's name, the
-// folder it is unzipped into, and the files in it by name and hash.
+// folder it is unzipped into, the files in it by name and hash, and the zip's size.
 async function downloadZip(page, sandbox, selector = '#download-zip') {
   const {saved, name} = await downloadOf(page, sandbox, selector);
   const into = sandbox.folder(`unzipped-${Sandbox.runs}`);
   const unzip = spawnSync('unzip', ['-q', saved, '-d', into], {encoding: 'utf8'});
   assert.equal(unzip.status, 0, unzip.stderr);
-  return {state: await settled(page), name, files: folderFiles(into), folder: into};
+  return {state: await settled(page), name, files: folderFiles(into), folder: into,
+          bytes: fs.statSync(saved).size};
 }
 
 // Every control a user can reach, where the page shows it: its name, its size, and whether it is

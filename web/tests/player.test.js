@@ -153,7 +153,7 @@ eachEngine((engine, sandbox) => {
     await tabTo('fade', 'ArrowUp', '#loops')();
     await playing(0);
     assert.deepEqual(await page.evaluate(() => [soundOutput.gain.gain.value, JSON.parse(localStorage.getItem('vorsplit'))]),
-                     [0.949999988079071, {rate: '44100', loops: '3', fade: '11', volume: '0.95'}]);
+                     [0.949999988079071, {rate: '44100', loops: '3', fade: '11', volume: '0.95', format: 'wav', quality: '6'}]);
     await page.press('ArrowDown');
     await tabTo('loops', 'ArrowUp', '#volume')();
 

@@ -8,7 +8,7 @@ const path = require('node:path');
 const {test} = require('node:test');
 const {kPair} = require('./archives.js');
 const {choose, downloadZip, eachEngine} = require('./harness.js');
-const {archives, ffmpeg, played, samplesOf, sandbox, withFfmpeg} = require('./sound_checks.js');
+const {archives, ffmpeg, played, samplesOf, sandbox, wavSamples, withFfmpeg} = require('./sound_checks.js');
 
 // Play all and seeking, rendered by an offline audio context: tracks in a row, with no gap, are
 // their WAV files of the same settings joined, one that plays once among them; a play that
@@ -102,8 +102,10 @@ function playerTest(engine, browser) {
     const zip = await downloadZip(page, sandbox, '#save-wav-zip');
     await page.select('#loops', '2');
     await page.select('#fade', '10');
-    const wavs = samplesOf(Buffer.concat(order.map((i) => fs.readFileSync(
-        path.join(zip.folder, `BGM_00${i}.wav`)).subarray(44))));
+    const wavs = samplesOf(Buffer.concat(order.map((i) => {
+      const samples = wavSamples(path.join(zip.folder, `BGM_00${i}.wav`));
+      return Buffer.from(samples.buffer, samples.byteOffset, samples.byteLength);
+    })));
     assert.equal(wavs.length, 2 * length);
     assert.ok(all.subarray(0, wavs.length).every((x, i) => x === wavs[i]), 'the WAV files, joined');
     assert.ok(all.subarray(wavs.length).every((x) => x === 0), 'then silence');

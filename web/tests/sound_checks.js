@@ -24,7 +24,37 @@ after(() => sandbox.close());
 
 const sha256 = (bytes) => require('node:crypto').createHash('sha256').update(bytes).digest('hex');
 const samplesOf = (bytes) => new Int16Array(bytes.buffer, bytes.byteOffset, bytes.length >> 1);
-const wavSamples = (file) => samplesOf(fs.readFileSync(file).subarray(44));
+// A WAV file's chunks after WAVE, by their ids: where each begins and its size.
+function riffChunks(bytes) {
+  const chunks = {};
+  for (let at = 12; at + 8 <= bytes.length; at += 8 + bytes.readUInt32LE(at + 4) + (bytes.readUInt32LE(at + 4) & 1)) {
+    chunks[bytes.toString('latin1', at, at + 4)] = {at, size: bytes.readUInt32LE(at + 4)};
+  }
+  return chunks;
+}
+const wavSamples = (file) => {
+  const bytes = fs.readFileSync(file), {data} = riffChunks(bytes);
+  return samplesOf(bytes.subarray(data.at + 8, data.at + 8 + data.size));
+};
+// The file as it would be without its tags: its LIST chunk cut out, and the RIFF size less it.
+function untagged(bytes) {
+  const {LIST} = riffChunks(bytes);
+  if (!LIST) return bytes;
+  const out = Buffer.concat([bytes.subarray(0, LIST.at), bytes.subarray(LIST.at + 8 + LIST.size)]);
+  out.writeUInt32LE(out.length - 8, 4);
+  return out;
+}
+// The texts of its INFO list, by their ids, without their zeros.
+function infoTexts(bytes) {
+  const {LIST} = riffChunks(bytes), texts = {};
+  assert.equal(bytes.toString('latin1', LIST.at + 8, LIST.at + 12), 'INFO');
+  for (let at = LIST.at + 12; at < LIST.at + 8 + LIST.size; at += 8 + bytes.readUInt32LE(at + 4) + (bytes.readUInt32LE(at + 4) & 1)) {
+    const size = bytes.readUInt32LE(at + 4);
+    assert.equal(bytes[at + 8 + size - 1], 0);
+    texts[bytes.toString('latin1', at, at + 4)] = bytes.toString('utf8', at + 8, at + 8 + size - 1);
+  }
+  return texts;
+}
 
 // What FFmpeg decodes of track frames, behind the header the tools ship.
 function ffmpeg(frames) {
@@ -90,5 +120,5 @@ function archives() {
   return {made, short, loops};
 }
 
-module.exports = {archives, ffmpeg, hasVgmstream, kFrame, kRate, kSamplesPerFrame, played, samplesOf,
+module.exports = {archives, ffmpeg, hasVgmstream, infoTexts, kFrame, kRate, kSamplesPerFrame, played, riffChunks, samplesOf, untagged,
                   sandbox, sha256, vgmstream, wavSamples, withFfmpeg};

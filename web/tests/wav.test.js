@@ -9,8 +9,8 @@ const path = require('node:path');
 const {test} = require('node:test');
 const {choose, downloadOf, downloadZip, eachEngine, folderFilesOf, handFolder, pageLog,
        settled} = require('./harness.js');
-const {archives, ffmpeg, hasVgmstream, kRate, played, samplesOf, sandbox, sha256, vgmstream,
-       wavSamples, withFfmpeg} = require('./sound_checks.js');
+const {archives, ffmpeg, hasVgmstream, infoTexts, kRate, played, samplesOf, sandbox, sha256,
+       untagged, vgmstream, wavSamples, withFfmpeg} = require('./sound_checks.js');
 
 // Every playable track's WAV file from the page's zip: its first pass is FFmpeg's decoding of
 // the track file, and up to the fade it is FFmpeg's decoding of the frames as played; where
@@ -43,11 +43,16 @@ function wavTest(engine, browser) {
         const what = `${path.basename(archivePath)} ${txtp} -l ${loopCount} -f ${fadeSeconds}`;
         const wavFile = path.join(zip.folder, txtp.replace('.txtp', '.wav'));
         const wav = wavSamples(wavFile), header = Buffer.alloc(44);
-        // RIFF, WAVE, a 16-byte fmt chunk of 16-bit PCM in two channels, and the data chunk.
+        // RIFF, WAVE, a 16-byte fmt chunk of 16-bit PCM in two channels, and the data chunk,
+        // with the tags before it.
         header.write('RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0', 'latin1');
         [[4, 36 + 2 * wav.length], [24, kRate], [28, 4 * kRate], [32, 4 | 16 << 16],
          [36, 0x61746164], [40, 2 * wav.length]].forEach(([at, v]) => header.writeUInt32LE(v, at));
-        assert.deepEqual(fs.readFileSync(wavFile).subarray(0, 44), header, what);
+        const bytes = fs.readFileSync(wavFile);
+        assert.deepEqual(untagged(bytes).subarray(0, 44), header, what);
+        assert.deepEqual(infoTexts(bytes), {INAM: txtp.replace('.txtp', ''),
+                                            IPRD: path.basename(archivePath, '.bin'),
+                                            ITRK: String(Number(txtp.slice(4, 7)) + 1)}, what);
         const {frames, start, end} = played(native.folder, txtp.replace('.txtp', '.adpcm'),
                                             wav.length / 2);
         const expected = ffmpeg(frames);
@@ -110,7 +115,8 @@ function wavTest(engine, browser) {
 }
 
 // The WAV files once, loops marked: each the track file's every frame, as FFmpeg decodes it, in a
-// file whose header, "smpl" chunk and all, is vgmstream-cli -L's for the same loop file.
+// file whose header, "smpl" chunk and all, is vgmstream-cli -L's for the same loop file, but for
+// the tags.
 function markedTest(engine, browser) {
   test('the WAV files once, loops marked, as vgmstream -L writes them', withFfmpeg, async (t) => {
     if (!hasVgmstream) t.diagnostic('skipped: headers against vgmstream -L: vgmstream-cli not found');
@@ -123,7 +129,7 @@ function markedTest(engine, browser) {
       assert.equal(zip.name, `${path.basename(archivePath, '.bin')}-wav-loop.zip`);
       for (const txtp of Object.keys(native.files).filter((name) => name.endsWith('.txtp'))) {
         const what = `${path.basename(archivePath)} ${txtp}`;
-        const wav = fs.readFileSync(path.join(zip.folder, txtp.replace('.txtp', '.wav')));
+        const wav = untagged(fs.readFileSync(path.join(zip.folder, txtp.replace('.txtp', '.wav'))));
         const loop = fs.readFileSync(path.join(native.folder, txtp), 'utf8').match(/#I (\d+) (\d+)/);
         const headerSize = loop ? 0x70 : 0x2c;
         assert.equal(wav.toString('latin1', headerSize - 8, headerSize - 4), 'data', what);

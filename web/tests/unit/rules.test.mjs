@@ -3,7 +3,7 @@
 import assert from 'node:assert';
 import {test} from 'node:test';
 import {size, time} from '../../app/format.js';
-import {playLength, wavBytes, wavSamples} from '../../app/lengths.js';
+import {albumBytes, playLength, tagBytes, wavBytes, wavSamples} from '../../app/lengths.js';
 import {keepChoices, keptChoices, playSettings, wavSettings} from '../../app/settings.js';
 
 test('sizes in three figures, and times that never run ahead of the sample', () => {
@@ -19,22 +19,31 @@ test('sizes in three figures, and times that never run ahead of the sample', () 
   }
 });
 
-// A track of 100 pairs that loops from sample 280 to 2520: its file once is 2800 samples.
-const looping = {bytes: 3200 + 16, loops: true, start: 280, end: 2520};
-const once = {bytes: 3200 + 16, loops: false, start: 0, end: 0};
+// A track of 100 pairs that loops from sample 280 to 2520: its file once is 2800 samples. Its
+// WAV files' tags, of Game.bin's BGM_007: "LIST" size "INFO", "INAM" 8 "BGM_007\0", "IPRD" 5
+// "Game\0" and a pad byte, "ITRK" 2 "8\0": 52 bytes.
+const looping = {name: 'BGM_007.adpcm', bytes: 3200 + 16, loops: true, start: 280, end: 2520};
+const once = {name: 'BGM_007.adpcm', bytes: 3200 + 16, loops: false, start: 0, end: 0};
+const tags = 52;
 
 test('a play and a WAV file last as vgmstream renders the loop file', () => {
   for (const [track, settings, samples, bytes] of [
-    [looping, {loops: 2, fade: 10}, 280 + 2 * 2240 + 441000, 44 + 4 * (280 + 2 * 2240 + 441000)],
-    [looping, {loops: 1, fade: 0}, 2520, 44 + 4 * 2520],
+    [looping, {loops: 2, fade: 10}, 280 + 2 * 2240 + 441000, 44 + tags + 4 * (280 + 2 * 2240 + 441000)],
+    [looping, {loops: 1, fade: 0}, 2520, 44 + tags + 4 * 2520],
     // Marked, the track once, and where it loops 68 bytes of loop points.
-    [looping, {loops: 2, fade: 10, marked: true}, 2800, 44 + 68 + 4 * 2800],
-    [once, {loops: 2, fade: 10}, 2800, 44 + 4 * 2800],
-    [once, {loops: 2, fade: 10, marked: true}, 2800, 44 + 4 * 2800],
+    [looping, {loops: 2, fade: 10, marked: true}, 2800, 44 + 68 + tags + 4 * 2800],
+    [once, {loops: 2, fade: 10}, 2800, 44 + tags + 4 * 2800],
+    [once, {loops: 2, fade: 10, marked: true}, 2800, 44 + tags + 4 * 2800],
   ]) {
     assert.equal(wavSamples(track, settings, 44100), samples, JSON.stringify(settings));
-    assert.equal(wavBytes(track, settings, 44100), bytes, JSON.stringify(settings));
+    assert.equal(wavBytes(track, settings, 44100, 'Game.bin'), bytes, JSON.stringify(settings));
   }
+  // The album is cut at a whole character: 199 bytes of ASCII and a 3-byte one leave 199.
+  for (const [archive, album] of [['Game.bin', 4], ['a.b.c', 3], ['.bin', 0], ['x'.repeat(300), 200],
+                                  ['x'.repeat(199) + '\u97f3.bin', 199]]) {
+    assert.equal(albumBytes(archive), album, archive);
+  }
+  assert.equal(tagBytes({name: 'BGM_099.adpcm'}, '.bin'), 12 + 16 + 12);
   // Played for ever, the seek bar ends at the loop's end.
   assert.equal(playLength(looping, {loops: Infinity, fade: 0}, 44100), 2520);
   assert.equal(playLength(looping, {loops: 2, fade: 10}, 48000), 280 + 2 * 2240 + 480000);
