@@ -551,6 +551,87 @@ async function bench(engine, server) {
   await browser.close();
 }
 
+// A native encoder, where it is installed: its name, or null.
+const found = (tool) => (spawnSync(tool, ['--version']).error ? null : tool);
+
+// The page's WAV, FLAC and Ogg Vorbis zips of wav.bin (ONLY=formats), RUNS times in turn, each
+// against the reference encoders' own command lines, flac -5 and oggenc -q 6, encoding the page's
+// WAV files one after the other, as the page does; the three formats' sizes; and the tab's
+// memory while it encodes.
+async function formats(engine, url) {
+  const tools = {flac: found('flac'), oggenc: found('oggenc')};
+  const folder = fs.mkdtempSync(path.join(work, `${engine}-formats-`));
+  const browser = await launch(engine, folder, programs[engine]);
+  const page = await browser.newTab();
+  await page.goto(url);
+  await page.choose('input[type=file]', path.join(work, 'wav.bin'));
+  await page.waitFor(() => document.body.dataset.state === 'done', null, {timeout: 0});
+  const zip = path.join(work, 'formats.zip');
+  const downloaded = async (button) => {
+    const start = process.hrtime.bigint();
+    await page.download(() => page.click(button), zip);
+    return {time: seconds(start), size: fs.statSync(zip).size};
+  };
+  const times = {wav: [], flac: [], ogg: [], nativeFlac: [], nativeOgg: []}, sizes = {};
+  const wavs = path.join(work, 'formats-wav');
+  const encode = (tool, args) => {
+    const names = fs.readdirSync(wavs).filter((name) => name.endsWith('.wav'));
+    const start = process.hrtime.bigint();
+    for (const name of names) execFileSync(tool, [...args, path.join(wavs, name)], {stdio: 'ignore'});
+    return seconds(start);
+  };
+  const encoded = (extension) => fs.readdirSync(wavs).filter((name) => name.endsWith(extension))
+                                      .reduce((sum, name) => sum + fs.statSync(path.join(wavs, name)).size, 0);
+  for (let i = 0; i < runs; ++i) {
+    for (const format of ['wav', 'flac', 'ogg']) {
+      // Sets each format, as a user does, and its zip's button.
+      await page.select('#format', format);
+      fresh(600e6);
+      const {time, size} = await downloaded(`#save-${format}-zip`);
+      times[format].push(time);
+      sizes[format] = size;
+      if (format === 'wav' && !fs.existsSync(wavs)) execFileSync('unzip', ['-q', zip, '-d', wavs]);
+      fs.rmSync(zip);
+    }
+    if (tools.flac) times.nativeFlac.push(encode('flac', ['-5', '-f', '-s']));
+    if (tools.oggenc) times.nativeOgg.push(encode('oggenc', ['-q', '6', '-Q']));
+  }
+  const m = Object.fromEntries(Object.entries(times).filter(([, v]) => v.length)
+                                   .map(([k, v]) => [k, median(v)]));
+  console.log(`  wav.bin, ${(encoded('.wav') / 1e6).toFixed(0)} MB of WAV files, medians of ${runs} alternating runs:`);
+  for (const [name, values] of Object.entries(times).filter(([, v]) => v.length)) {
+    console.log(`  ${name.padEnd(11)} ${m[name].toFixed(2)} s   (${values.map((v) => v.toFixed(2)).join(' ')})`);
+  }
+  console.log(`  FLAC zip: ${m.nativeFlac ? `${(m.flac / m.nativeFlac).toFixed(2)} x flac -5` : 'flac not found (apt install flac)'}; ` +
+              `Vorbis zip: ${m.nativeOgg ? `${(m.ogg / m.nativeOgg).toFixed(2)} x oggenc -q 6` : 'oggenc not found (apt install vorbis-tools)'}`);
+  console.log(`  sizes: WAV zip ${(sizes.wav / 1e6).toFixed(1)} MB, FLAC zip ${(sizes.flac / 1e6).toFixed(1)} MB ` +
+              `(${(sizes.flac / sizes.wav * 100).toFixed(0)} %${tools.flac ? `; flac -5's files ${(encoded('.flac') / 1e6).toFixed(1)} MB` : ''}), ` +
+              `Vorbis zip ${(sizes.ogg / 1e6).toFixed(1)} MB (${(sizes.ogg / sizes.wav * 100).toFixed(0)} %` +
+              `${tools.oggenc ? `; oggenc's files ${(encoded('.ogg') / 1e6).toFixed(1)} MB` : ''})`);
+  for (const format of ['flac', 'ogg']) {
+    await page.select('#format', format);
+    const memory = await peakMemory(engine, async () => {
+      await downloaded(`#save-${format}-zip`);
+      fs.rmSync(zip);
+    });
+    console.log(`  tab memory, ${format} zip: idle ${memory.idle.toFixed(0)} MiB, ${memory.more.toFixed(0)} MiB more`);
+  }
+  // The FLAC zip of the 1 GiB archive, 5.3 GB of sound: the tab's memory, from a fresh page.
+  await page.goto(url);
+  await page.choose('input[type=file]', path.join(work, 'big.bin'));
+  await page.waitFor(() => document.body.dataset.state === 'done', null, {timeout: 0});
+  await page.select('#format', 'flac');
+  await sleep(1000);
+  let took = 0;
+  const memory = await peakMemory(engine, async () => {
+    took = (await downloaded('#save-flac-zip')).time;
+    fs.rmSync(zip);
+  });
+  console.log(`  tab memory, flac zip of big.bin (${took.toFixed(0)} s): idle ${memory.idle.toFixed(0)} MiB, ` +
+              `${memory.more.toFixed(0)} MiB more`);
+  await browser.close();
+}
+
 // loops.bin: loops of 1, 2, 5 and 100 frames of channel 0, a track each, in pairs of the body of
 // small.bin's first track, as the page's sound test makes them; 25 times over, so that its WAV
 // files hold some 1000 s of sound, as wav.bin's some 3500 s.
@@ -579,7 +660,8 @@ async function main() {
     if (only) console.log(`\n${engine}:`);
     if (!only) await bench(engine, server);
     if (only === 'reads') await reads(engine, url(server));
-    if (only !== 'reads') {
+    if (only === 'formats') await formats(engine, url(server));
+    if (only !== 'reads' && only !== 'formats') {
       await playToSound(engine, {this: url(server), ...(baseline ? {baseline: url(baseline)} : {})});
     }
   }

@@ -9,8 +9,10 @@
 # written and removed as many bytes (docs/design.md says why). Needs what the page's tests need.
 # It also times a Play until it sounds, and, with BASELINE_PAGE=FOLDER, the page built there
 # alternately with it. ONLY=play times that alone, ONLY=reads a GiB reaching a worker by its own
-# read, across a MessageChannel and relayed through the page. RUNS=5, ENGINES=chromium,firefox,webkit
-# by default.
+# read, across a MessageChannel and relayed through the page, ONLY=formats the WAV, FLAC and Ogg
+# Vorbis zips of the 300-pair archive against flac -5 and oggenc -q 6 (Debian's flac and
+# vorbis-tools; said where missing) encoding the same WAV files. RUNS=5,
+# ENGINES=chromium,firefox,webkit by default.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --workflow --preset release >/dev/null

@@ -16,8 +16,6 @@
 //      quality from 3
 //   4: which track, and where the resumed render starts
 
-#include <FLAC/stream_decoder.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -29,6 +27,7 @@
 #include <vector>
 
 #include "adpcm_frame.h"
+#include "flac_file.h"
 #include "track_encoder.h"
 #include "track_sound.h"
 #include "zip_stream.h"
@@ -218,45 +217,6 @@ std::vector<std::int16_t> render(const Bytes& frames, std::size_t samples, const
   return pcm;
 }
 
-// A FLAC file's samples, as libFLAC decodes them.
-std::vector<std::int16_t> decode_flac(const Bytes& file) {
-  struct Reader {
-    const Bytes* file;
-    std::size_t at;
-    std::vector<std::int16_t> pcm;
-    bool failed;
-  } reader{&file, 0, {}, false};
-  auto read = [](const FLAC__StreamDecoder*, FLAC__byte bytes[], std::size_t* count, void* data) {
-    auto& r = *static_cast<Reader*>(data);
-    *count = std::min(*count, r.file->size() - r.at);
-    std::memcpy(bytes, r.file->data() + r.at, *count);
-    r.at += *count;
-    return *count ? FLAC__STREAM_DECODER_READ_STATUS_CONTINUE
-                  : FLAC__STREAM_DECODER_READ_STATUS_END_OF_STREAM;
-  };
-  auto write = [](const FLAC__StreamDecoder*, const FLAC__Frame* frame,
-                  const FLAC__int32* const channels[], void* data) {
-    auto& r = *static_cast<Reader*>(data);
-    for (std::uint32_t i = 0; i < frame->header.blocksize; ++i) {
-      r.pcm.push_back(static_cast<std::int16_t>(channels[0][i]));
-      r.pcm.push_back(static_cast<std::int16_t>(channels[1][i]));
-    }
-    return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
-  };
-  auto error = [](const FLAC__StreamDecoder*, FLAC__StreamDecoderErrorStatus, void* data) {
-    static_cast<Reader*>(data)->failed = true;
-  };
-  FLAC__StreamDecoder* decoder = FLAC__stream_decoder_new();
-  if (FLAC__stream_decoder_init_stream(decoder, read, nullptr, nullptr, nullptr, nullptr, write,
-                                       nullptr, error,
-                                       &reader) != FLAC__STREAM_DECODER_INIT_STATUS_OK ||
-      !FLAC__stream_decoder_process_until_end_of_stream(decoder) || reader.failed) {
-    fail("the FLAC file does not decode");
-  }
-  FLAC__stream_decoder_delete(decoder);
-  return reader.pcm;
-}
-
 std::int64_t last_granule(const Bytes& file) {
   std::int64_t granule = -1;
   for (std::size_t at = 0; at < file.size();) {
@@ -391,8 +351,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!page_encode_finish()) fail("the encoder does not end", track.name);
     take();
-    if (format == 1 && decode_flac(file.bytes) != whole)
-      fail("the FLAC file is not the render", track.name);
+    if (format == 1) {
+      const vorsplit::testing::FlacFile flac = vorsplit::testing::decode_flac(file.bytes);
+      if (flac.failed || flac.pcm != whole) fail("the FLAC file is not the render", track.name);
+    }
     if (format == 2 && last_granule(file.bytes) != static_cast<std::int64_t>(samples)) {
       fail("the Ogg file is not as long as the render", track.name);
     }

@@ -1,6 +1,5 @@
 #include "track_encoder.h"
 
-#include <FLAC/stream_decoder.h>
 #include <gtest/gtest.h>
 #include <ogg/ogg.h>
 #include <vorbis/codec.h>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "flac_file.h"
 #include "track_sound.h"
 
 namespace vorsplit::testing {
@@ -63,64 +63,6 @@ Comments parse_comments(const char* const* entries, const int* lengths, int coun
     comments[entry.substr(0, equals)] = entry.substr(equals + 1);
   }
   return comments;
-}
-
-// A FLAC file decoded by libFLAC: its samples, STREAMINFO's count, and its comments.
-struct FlacFile {
-  std::vector<std::int16_t> pcm;
-  std::uint64_t stated_samples = 0;
-  Comments comments;
-  bool failed = false;
-};
-
-FlacFile decode_flac(const std::vector<unsigned char>& file) {
-  struct Reader {
-    const std::vector<unsigned char>* file;
-    std::size_t at = 0;
-    FlacFile out;
-  } reader{&file, 0, {}};
-  auto read = [](const FLAC__StreamDecoder*, FLAC__byte bytes[], std::size_t* count, void* data) {
-    auto& r = *static_cast<Reader*>(data);
-    const std::size_t left = r.file->size() - r.at;
-    *count = *count < left ? *count : left;
-    std::memcpy(bytes, r.file->data() + r.at, *count);
-    r.at += *count;
-    return *count ? FLAC__STREAM_DECODER_READ_STATUS_CONTINUE
-                  : FLAC__STREAM_DECODER_READ_STATUS_END_OF_STREAM;
-  };
-  auto write = [](const FLAC__StreamDecoder*, const FLAC__Frame* frame,
-                  const FLAC__int32* const channels[], void* data) {
-    auto& r = *static_cast<Reader*>(data);
-    for (std::uint32_t i = 0; i < frame->header.blocksize; ++i) {
-      r.out.pcm.push_back(static_cast<std::int16_t>(channels[0][i]));
-      r.out.pcm.push_back(static_cast<std::int16_t>(channels[1][i]));
-    }
-    return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
-  };
-  auto metadata = [](const FLAC__StreamDecoder*, const FLAC__StreamMetadata* block, void* data) {
-    auto& r = *static_cast<Reader*>(data);
-    if (block->type == FLAC__METADATA_TYPE_STREAMINFO) {
-      r.out.stated_samples = block->data.stream_info.total_samples;
-    } else if (block->type == FLAC__METADATA_TYPE_VORBIS_COMMENT) {
-      const auto& c = block->data.vorbis_comment;
-      for (std::uint32_t i = 0; i < c.num_comments; ++i) {
-        const std::string entry(reinterpret_cast<const char*>(c.comments[i].entry),
-                                c.comments[i].length);
-        r.out.comments[entry.substr(0, entry.find('='))] = entry.substr(entry.find('=') + 1);
-      }
-    }
-  };
-  auto error = [](const FLAC__StreamDecoder*, FLAC__StreamDecoderErrorStatus, void* data) {
-    static_cast<Reader*>(data)->out.failed = true;
-  };
-  FLAC__StreamDecoder* decoder = FLAC__stream_decoder_new();
-  FLAC__stream_decoder_set_metadata_respond(decoder, FLAC__METADATA_TYPE_VORBIS_COMMENT);
-  EXPECT_EQ(FLAC__stream_decoder_init_stream(decoder, read, nullptr, nullptr, nullptr, nullptr,
-                                             write, metadata, error, &reader),
-            FLAC__STREAM_DECODER_INIT_STATUS_OK);
-  reader.out.failed |= !FLAC__stream_decoder_process_until_end_of_stream(decoder);
-  FLAC__stream_decoder_delete(decoder);
-  return reader.out;
 }
 
 // An Ogg Vorbis file read by libogg and decoded by libvorbis: its samples, the last page's

@@ -101,8 +101,9 @@ const formatHints = {
   wav: 'WAV plays everywhere, sample for sample as you hear it, and is the largest.',
   flac: 'FLAC keeps every sample, as WAV does, in about half the size; music players show its ' +
         'title, album and track number.',
-  ogg: 'Ogg Vorbis is the smallest, and sounds as the original at quality 6 and above; game ' +
-       'engines and source ports read its loop points (LOOPSTART, LOOP_START).',
+  ogg: 'Ogg Vorbis is the smallest: at quality 6 and above it sounds as the original to most ' +
+       'ears, and a higher quality is larger. Game engines and source ports read its loop ' +
+       'points (LOOPSTART, LOOP_START).',
 };
 
 // Shows the chosen format: its name, what it is for, its buttons, and Vorbis's quality.
