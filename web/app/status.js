@@ -76,7 +76,9 @@ export function startRun(route, total, working) {
       if (session.run === run) session.run = null;
       // The focus goes back from Cancel, which goes, to the control that started the run.
       if (document.activeElement === byId('cancel') || document.activeElement === document.body) {
-        (starter?.isConnected && starter !== document.body ? starter : byId('choose')).focus();
+        // A starter that the outcome hid (a save's, when the new file is no archive) can't hold it.
+        const shown = starter?.isConnected && starter !== document.body && !starter.closest('[hidden]');
+        (shown ? starter : byId('choose')).focus();
       }
       if (line) appendLines([line]);
       // The outcome says what was made, and how long it took: no figures of the run stay.

@@ -190,6 +190,13 @@ function formatsTest(engine, engineSandbox) {
       }
       await page.select('#format', 'wav');
     }
+    // A file that is no archive hides the saves: one that held the focus gives it to the chooser.
+    await page.select('#format', 'flac');
+    await page.focus('#save-flac-zip');
+    const small = path.join(sandbox.root, 'small.bin');
+    fs.writeFileSync(small, Buffer.alloc(1000));
+    assert.equal(await choose(page, small), 'failed');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'choose');
     assert.deepEqual(await page.errors(), []);
   });
 }
