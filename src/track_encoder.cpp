@@ -95,7 +95,6 @@ bool TrackEncoder::start(TrackFormat format, int vorbis_quality, std::uint32_t s
                          const TrackRender& render, const TrackTags& tags) {
   abandon();
   fill_ = 0;
-  format_ = format;
   if (format == TrackFormat::kFlac) {
     flac_ = new (std::nothrow) Flac;
     if (!flac_) return false;

@@ -62,7 +62,6 @@ class TrackEncoder {
   bool put_vorbis_pages(bool flush);
   bool vorbis_wrote(std::size_t count);
 
-  TrackFormat format_ = TrackFormat::kFlac;
   Flac* flac_ = nullptr;
   Vorbis* vorbis_ = nullptr;
   bool overflow_ = false;

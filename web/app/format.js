@@ -29,3 +29,7 @@ export const trackNumber = (track) => Number(trackName(track).match(/-?\d+$/)[0]
 
 // The formats of sound files, by their extension, as the page names them.
 export const formatNames = {wav: 'WAV', flac: 'FLAC', ogg: 'Ogg Vorbis'};
+
+// A file's size before it is made: exact for WAV, which the page knows to the byte, and about so
+// much for FLAC and Vorbis, which only their encoding tells.
+export const sizeBefore = (format, bytes) => (format === 'wav' ? size(bytes) : `about ${size(bytes)}`);

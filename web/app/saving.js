@@ -2,7 +2,7 @@
 // a folder, and WAV files, each a run of the engine; and what each says at its end, where the
 // user started it.
 import {format, quality, rate, wavChoice} from './choices.js';
-import {baseName, formatNames, plural, size, trackNumber} from './format.js';
+import {baseName, formatNames, plural, size, sizeBefore, trackNumber} from './format.js';
 import {fileBytes, wavBytes} from './lengths.js';
 import {session} from './session.js';
 import {appendLines, clearLog, setState, showStatusAfter, startRun} from './status.js';
@@ -128,9 +128,8 @@ export function filesBytes(chosen, which, settings) {
   return which.reduce((sum, track) =>
     sum + fileBytes(chosen, track, settings, rate(), archive, quality()), 0);
 }
-// How a size is said: exact, or about.
-export const sizeText = (chosen, bytes) =>
-  chosen === 'wav' ? size(bytes) : `about ${size(bytes)}, estimated`;
+// How a save's size is said: exact, or about so much, and that it is estimated.
+const sizeText = (chosen, bytes) => sizeBefore(chosen, bytes) + (chosen === 'wav' ? '' : ', estimated');
 
 // What each save will make, before it is made.
 export function showSizes() {

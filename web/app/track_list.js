@@ -3,7 +3,7 @@
 // holds its loop points, its size, and its two sound files in the chosen format, each with its
 // size. The row that plays is marked, and kept in view above the player.
 import {format, quality, rate, settings, wavChoice} from './choices.js';
-import {size, time, trackName} from './format.js';
+import {size, sizeBefore, time, trackName} from './format.js';
 import {fileBytes, playLength} from './lengths.js';
 import {session} from './session.js';
 
@@ -40,10 +40,7 @@ function showTexts(row) {
     button.replaceChildren(file, line);
   };
   const chosen = format(), archive = session.archive?.name ?? '';
-  const bytes = (settings) => {
-    const text = size(fileBytes(chosen, track, settings, at, archive, quality()));
-    return chosen === 'wav' ? text : `about ${text}`;
-  };
+  const bytes = (settings) => sizeBefore(chosen, fileBytes(chosen, track, settings, at, archive, quality()));
   label(row.querySelector('button.wav'), `${name}.${chosen}`, 'as you hear it', bytes(wavChoice()));
   label(row.querySelector('button.wav-loop'), `${name}-loop.${chosen}`, 'once, with its loop points',
         bytes({...wavChoice(), marked: true}));

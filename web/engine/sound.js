@@ -119,19 +119,20 @@ export async function renderTracks(m, job, chunks, {file, tracks, rate, settings
       const sound = new TrackSound(m, job, file, track, rate, chunks, settings);
       const named = track.name.replace(/\.adpcm$/, `.${format}`);
       m._page_tags(Number(track.name.match(/-?\d+/)[0]), total ?? tracks.length);
-      const header = m._page_wav_header(rate);
-      if (!header) throw new Failure(`Can't write file ${named}: it is too long for a WAV file`);
-      await output.begin(named);
-      const headerBytes = m._page_wav_header_size();
+      // Only WAV has a size limit: FLAC and Vorbis files of any length can be made.
       if (format === 'wav') {
-        await output.write(m.HEAPU8.subarray(header, header + headerBytes));
+        const header = m._page_wav_header(rate);
+        if (!header) throw new Failure(`Can't write file ${named}: it is too long for a WAV file`);
+        await output.begin(named);
+        await output.write(m.HEAPU8.subarray(header, header + m._page_wav_header_size()));
+        rendered(m._page_wav_header_size());
       } else {
+        await output.begin(named);
         if (!m._page_encode_start(kEncoders[format], quality, rate)) {
           throw new Failure(`Can't write file ${named}: the ${format === 'flac' ? 'FLAC' : 'Vorbis'} encoder can't begin`);
         }
         await encoded();
       }
-      rendered(headerBytes);
       for await (const {pcm, at} of sound.slices()) {
         if (job.cancelled) throw new Cancelled();
         const count = Math.min(pcm.length / 2, sound.samples - at);
