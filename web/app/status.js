@@ -74,11 +74,14 @@ export function startRun(route, total, working) {
   const run = new Run(route, total, {
     state(state, text, line) {
       if (session.run === run) session.run = null;
-      // The focus goes back from Cancel, which goes, to the control that started the run.
-      if (document.activeElement === byId('cancel') || document.activeElement === document.body) {
-        // A starter that the outcome hid (a save's, when the new file is no archive) can't hold it.
-        const shown = starter?.isConnected && starter !== document.body && !starter.closest('[hidden]');
-        (shown ? starter : byId('choose')).focus();
+      // The focus goes back from Cancel, which goes, to the control that started the run. A
+      // control that the run hid (a save's, when the new file is no archive) can't hold it: some
+      // engines leave it on that control until the next frame, others have moved it to the body.
+      const lost = (element) => !element || element === document.body || !element.isConnected ||
+                                element.closest('[hidden]');
+      const focused = document.activeElement;
+      if (focused === byId('cancel') || lost(focused)) {
+        (lost(starter) ? byId('choose') : starter).focus();
       }
       if (line) appendLines([line]);
       // The outcome says what was made, and how long it took: no figures of the run stay.
