@@ -16,6 +16,14 @@ const gathered = {bytes: null, length: 0, owner: null};
 // module's memory, in the writes the split makes (up to 4 MB), or gathered (above); elsewhere, as
 // in a folder the user picked, the browser writes through a stream.
 export async function openFile(folder, name) {
+  const file = await reserveFile(folder, name);
+  file.empty();
+  return file;
+}
+
+// A file of a folder, opened but not yet emptied, which it is before its first write by empty();
+// drop() lets it go as it was.
+async function reserveFile(folder, name) {
   let handle;
   try {
     handle = await folder.getFileHandle(name, {create: true});
@@ -29,12 +37,6 @@ export async function openFile(folder, name) {
   } catch {}
   if (access) {
     let at = 0;
-    try {
-      access.truncate(0);
-    } catch {
-      access.close();
-      throw new Failure(`Can't open file ${name}`);
-    }
     const put = (bytes) => {
       let written;
       try {
@@ -55,6 +57,15 @@ export async function openFile(folder, name) {
     };
     return Object.assign(file, {
       handle,
+      empty: () => {
+        try {
+          access.truncate(0);
+        } catch {
+          access.close();
+          throw new Failure(`Can't open file ${name}`);
+        }
+      },
+      drop: () => access.close(),
       write: async (bytes) => {
         const large = bytes.byteLength >= kGatherBytes / 4;
         if (large || gathered.owner !== file || gathered.length + bytes.byteLength > kGatherBytes) {
@@ -86,6 +97,8 @@ export async function openFile(folder, name) {
   }
   return {
     handle,
+    empty: () => {},
+    drop: () => writable.abort().catch(() => {}),
     write: (bytes) => writable.write(bytes).catch(() => { throw failed(); }),
     close: () => writable.close().catch(() => { throw failed(); }),
   };
@@ -121,6 +134,17 @@ async function spool(name) {
   }
 }
 
+// A track file's name, in parts: before its number, the number, after it.
+const trackNumber = (name) => /^(.*?)(\d+)(\.adpcm)$/.exec(name);
+
+// Lets a file opened ahead go as it was; one that was not there before goes again.
+async function drop(folder, ahead) {
+  const file = await ahead?.file.catch(() => null);
+  if (!file) return;
+  await file.drop();
+  if (!file.there) await folder.removeEntry(ahead.name).catch(() => {});
+}
+
 // Where a run's files go: nowhere ('look'), into a folder, into a zip, or as one file. Each takes
 // a file's beginning, its bytes in order, its end; a small file whole; the page's messages, each
 // once what comes before it is written; and the end of the run, or its failure.
@@ -146,9 +170,25 @@ export class Output {
     this.post = post;
     this.route = route;
     this.open = null;
+    this.ahead = null;
     this.written = 0;  // the bytes of the files, which the page says it saved
   }
   pass(message) { this.post(message); }
+  // A browser takes some milliseconds to open a file, and some to close it: while a track's file
+  // is written, the next track's, whose number follows, is opened, emptied only once its track
+  // begins. A file so opened that was not there before, and that no track takes, goes again.
+  openAhead(name) {
+    const parts = trackNumber(name);
+    if (!parts) return;
+    const next = `${parts[1]}${String(Number(parts[2]) + 1).padStart(parts[2].length, '0')}${parts[3]}`;
+    const file = (async () => {
+      const there = await this.folder.getFileHandle(next).then(() => true, () => false);
+      return Object.assign(await reserveFile(this.folder, next), {there});
+    })();
+    // A failure is the track's, when it begins.
+    file.catch(() => {});
+    this.ahead = {name: next, file};
+  }
   // The zip's own pieces, from the module's memory.
   async zipPiece(length) {
     const m = this.m;
@@ -163,7 +203,20 @@ export class Output {
   }
   async begin(name) {
     if (this.route === 'folder') {
-      this.open = await openFile(this.folder, name);
+      const ahead = this.ahead;
+      if (ahead?.name === name) {
+        this.ahead = null;
+        this.open = await ahead.file;
+        this.open.empty();
+      } else {
+        // A loop file comes between two tracks: the next track's stays open for it.
+        if (trackNumber(name)) {
+          this.ahead = null;
+          await drop(this.folder, ahead);
+        }
+        this.open = await openFile(this.folder, name);
+      }
+      if (!this.ahead) this.openAhead(name);
     } else if (this.route === 'zip') {
       const m = this.m, room = m._page_zip_name_size() - 1;
       const {written} = new TextEncoder().encodeInto(
@@ -201,6 +254,8 @@ export class Output {
     await this.end();
   }
   async finish() {
+    await drop(this.folder, this.ahead);
+    this.ahead = null;
     if (this.route === 'zip') {
       for (let length; (length = this.m._page_zip_finish());) await this.zipPiece(length);
     }
@@ -216,6 +271,8 @@ export class Output {
   // locked to every later save.
   async abandon() {
     await this.open?.close().catch(() => {});
+    await drop(this.folder, this.ahead);
+    this.ahead = null;
     await this.spool?.abandon?.().catch(() => {});
   }
 }
