@@ -132,29 +132,66 @@ function floorInPage() {
   });
 }
 
-// createWritable, the route of a folder the user picks, which a headless browser can't pick: a
-// worker writes as many bytes as the chosen File holds, 4 MB at a time, into files of 50 MB of
-// the origin-private folder through it. The writes alone, without reading.
-function writableInPage() {
-  const source = `onmessage = async ({data: file}) => {
+// The copy floors: a worker reads the chosen File in one byte stream, `chunk` bytes at a time
+// into a buffer used again and again, and writes each chunk into one file of the origin-private
+// folder: by a sync access handle, closed unflushed ('opfs', and 'spool', whose file the page then
+// downloads as it downloads a zip), or through createWritable ('writable', the route of a folder
+// the user picks); 'pipe' pipes the File's stream into createWritable. Seconds, from before the
+// file is opened until it is closed, and for 'spool' the file.
+function copyInPage([to, chunk]) {
+  const source = `onmessage = async ({data: {file, to, chunk}}) => {
     const root = await navigator.storage.getDirectory();
-    const bytes = new Uint8Array(4096000).fill(0x5c);
+    await root.removeEntry('copy', {recursive: true}).catch(() => {});
     const start = performance.now();
-    let writable = null;
-    for (let at = 0, n = 0; at < file.size; at += 4096000) {
-      if (at % 51200000 === 0) {
-        await writable?.close();
-        writable = await (await root.getFileHandle('w' + n++, {create: true})).createWritable();
-      }
-      await writable.write(bytes);
+    const handle = await (await root.getDirectoryHandle('copy', {create: true}))
+        .getFileHandle('copy.bin', {create: true});
+    if (to === 'pipe') {
+      await file.stream().pipeTo(await handle.createWritable());
+      return postMessage({time: (performance.now() - start) / 1000});
     }
-    await writable.close();
-    postMessage((performance.now() - start) / 1000);
+    const sync = to !== 'writable';
+    const out = sync ? await handle.createSyncAccessHandle() : await handle.createWritable();
+    if (sync) out.truncate(0);
+    let buffer = new ArrayBuffer(chunk), reader, byob = true, pending = null;
+    try { reader = file.stream().getReader({mode: 'byob'}); } catch { reader = file.stream().getReader(); byob = false; }
+    for (let at = 0; at < file.size; at += chunk) {
+      const length = Math.min(chunk, file.size - at);
+      for (let filled = 0; filled < length;) {
+        if (byob) {
+          const {value} = await reader.read(new Uint8Array(buffer, filled, length - filled));
+          buffer = value.buffer;
+          filled += value.byteLength;
+          continue;
+        }
+        if (!pending) pending = (await reader.read()).value;
+        const taken = Math.min(pending.byteLength, length - filled);
+        new Uint8Array(buffer, filled, taken).set(pending.subarray(0, taken));
+        filled += taken;
+        pending = taken < pending.byteLength ? pending.subarray(taken) : null;
+      }
+      const bytes = new Uint8Array(buffer, 0, length);
+      if (sync) out.write(bytes, {at});
+      else await out.write(bytes);
+    }
+    await out.close();
+    const time = (performance.now() - start) / 1000;
+    postMessage({time, file: to === 'spool' ? await handle.getFile() : null});
   }`;
   const worker = new Worker(URL.createObjectURL(new Blob([source])));
   return new Promise((resolve) => {
-    worker.onmessage = ({data}) => { worker.terminate(); resolve(data); };
-    worker.postMessage(window.benchFile);
+    worker.onmessage = ({data}) => {
+      worker.terminate();
+      if (!data.file) return resolve(data.time);
+      // Downloaded as the page downloads a zip.
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(data.file);
+      link.download = 'copy.zip';
+      document.body.append(link);
+      link.click();
+      link.remove();
+      resolve(data.time);
+    };
+    worker.postMessage({file: window.benchFile, to, chunk});
   });
 }
 
@@ -174,25 +211,6 @@ function routeInPage(button) {
     input.files = chosen.files;
     input.dispatchEvent(new Event('change'));
   });
-}
-
-// Seconds that the page takes to play `seconds` of track `index`, rendered offline.
-async function playInPage([index, seconds]) {
-  const context = new OfflineAudioContext(2, seconds * 44100, 44100);
-  const sound = await startSound(context, tracks[index], 4);
-  sound.node.connect(context.destination);
-  await sound.ready;
-  const start = performance.now();
-  await context.startRendering();
-  sound.stop();
-  return (performance.now() - start) / 1000;
-}
-
-// The samples of the tracks' WAV files at the page's settings: the loop twice and ten seconds of
-// fade at 44100 Hz, or the track once.
-function samplesInPage() {
-  return tracks.reduce((sum, t) => sum + (t.loops ? t.start + 2 * (t.end - t.start) + 441000
-                                                  : Math.floor(t.bytes / 32) * 28), 0);
 }
 
 // Arms the timing of a click on the Play of `row`: from the click until the page shows it playing
@@ -275,55 +293,41 @@ function readByInPage(how) {
   });
 }
 
-// Seeks in a play of tracks[0] as the player plays it (two loops, ten seconds of fade), into the
-// page's own running context, to `fractions` of its length, once a scan has found where a play
-// may start: the milliseconds the scan took, and from each seek until the context renders what
-// plays from there, by its own clock (the worklet's message saying so takes WebKit tens of
-// milliseconds more to arrive).
-async function seeksInPage(fractions) {
-  const track = tracks[0];
-  const audio = soundOutput.context;
-  const sound = await startPlaylist(audio, [track], {loops: 2, fade: 10});
-  sound.node.connect(audio.destination);
-  await sound.ready;
-  let start = performance.now();
-  await sound.scan(0);
-  const scanned = performance.now() - start, times = [];
-  for (const fraction of fractions) {
-    await new Promise((resolve) => setTimeout(resolve, 300));
-    const sounding = new Promise((resolve) => { sound.onposition = resolve; });
-    const clock = audio.currentTime;
-    const length = track.start + 2 * (track.end - track.start) + 10 * 44100;
-    sound.seek(0, Math.floor(fraction * length));
-    times.push(1000 * ((await sounding).time - clock));
-  }
-  sound.stop();
-  return {scanned, times};
-}
-
-// The resident memory, in KiB, of the processes that hold the tab's page and its workers (the
-// bench's browser is the only one running).
-function tabMemory(engine) {
+// The processes that hold the tab's page and its workers (the bench's browser is the only one
+// running), and a figure of each of their status, in KiB.
+function tabProcesses(engine, field) {
   const kinds = {chromium: /--type=renderer/, firefox: /-contentproc/, webkit: /WebKitWebProcess/};
-  let total = 0;
+  const found = new Map();
   for (const pid of fs.readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
     try {
-      const command = fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8');
-      if (!kinds[engine].test(command)) continue;
-      total += Number(/VmRSS:\s+(\d+)/.exec(fs.readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
+      if (!kinds[engine].test(fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8'))) continue;
+      const status = fs.readFileSync(`/proc/${pid}/status`, 'utf8');
+      found.set(pid, Number(new RegExp(`${field}:\\s+(\\d+)`).exec(status)[1]));
     } catch {}
   }
-  return total;
+  return found;
 }
 
-// The tab's peak memory while fn runs, against before.
+const sum = (map) => [...map.values()].reduce((a, b) => a + b, 0);
+
+// The tab's peak resident memory while fn runs, against before, in MiB: from each process's
+// VmHWM, reset before (as root may), or else sampled every 20 ms.
 async function peakMemory(engine, fn) {
-  const idle = tabMemory(engine);
-  let peak = idle;
-  const sampler = setInterval(() => { peak = Math.max(peak, tabMemory(engine)); }, 20);
+  const idle = tabProcesses(engine, 'VmRSS');
+  let reset = true;
+  for (const pid of idle.keys()) {
+    try {
+      fs.writeFileSync(`/proc/${pid}/clear_refs`, '5');
+    } catch {
+      reset = false;
+    }
+  }
+  let peak = sum(idle);
+  const sampler = setInterval(() => { peak = Math.max(peak, sum(tabProcesses(engine, 'VmRSS'))); }, 20);
   await fn();
   clearInterval(sampler);
-  return {idle: idle / 1024, more: (peak - idle) / 1024};
+  if (reset) peak = Math.max(peak, sum(tabProcesses(engine, 'VmHWM')));
+  return {idle: sum(idle) / 1024, more: (peak - sum(idle)) / 1024, how: reset ? 'VmHWM' : 'sampled'};
 }
 
 const kReads = ['own', 'port', 'relay'];
@@ -388,17 +392,65 @@ async function playToSound(engine, urls) {
   await browser.close();
 }
 
+// The page as the bench opens it: a folder to pick is the origin-private folder, which stands for
+// the folder a user picks; with #picked, the engine's workers have no sync access handles, so that
+// they write into it as into a picked folder, through createWritable.
+function benchPreload() {
+  window.showDirectoryPicker = async () => navigator.storage.getDirectory();
+  if (location.hash !== '#picked') return;
+  const Original = window.Worker;
+  window.Worker = class extends Original {
+    constructor(url, options) {
+      const text = 'delete FileSystemFileHandle.prototype.createSyncAccessHandle;' +
+                   `importScripts(${JSON.stringify(String(url))});`;
+      super(URL.createObjectURL(new Blob([text])), options);
+    }
+  };
+}
+
+// The samples of each channel in the WAV files of a stored zip, read from their data chunks.
+function zipSamples(file) {
+  const zip = fs.readFileSync(file);
+  const end = zip.lastIndexOf(Buffer.from('PK\x05\x06', 'latin1'));
+  let at = zip.readUInt32LE(end + 16), samples = 0;
+  for (let n = zip.readUInt16LE(end + 10); n--;) {
+    const name = zip.toString('utf8', at + 46, at + 46 + zip.readUInt16LE(at + 28));
+    const local = zip.readUInt32LE(at + 42);
+    at += 46 + zip.readUInt16LE(at + 28) + zip.readUInt16LE(at + 30) + zip.readUInt16LE(at + 32);
+    if (!name.endsWith('.wav')) continue;
+    let chunk = local + 30 + zip.readUInt16LE(local + 26) + zip.readUInt16LE(local + 28) + 12;
+    while (zip.toString('latin1', chunk, chunk + 4) !== 'data') chunk += 8 + zip.readUInt32LE(chunk + 4);
+    samples += zip.readUInt32LE(chunk + 4) / 4;
+  }
+  return samples;
+}
+
+// The tab's memory in each route, on a 64 MB and on the 1 GiB archive.
+async function routeMemory(engine, page, url, choose, downloaded) {
+  const routes = engine === 'webkit' ? ['zip'] : ['folder', 'zip', 'picked'];
+  for (const route of routes) {
+    for (const archive of ['small.bin', 'big.bin']) {
+      await page.goto(route === 'picked' ? `${url}#picked` : url);
+      await choose(archive);
+      await handFolder(page);
+      await sleep(1000);
+      const memory = await peakMemory(engine, async () => {
+        if (route === 'zip') await downloaded(() => page.click('#download-zip'));
+        else await page.evaluate(routeInPage, 'save-folder');
+      });
+      console.log(`  tab memory, ${route} route, ${archive}: idle ${memory.idle.toFixed(0)} MiB, ` +
+                  `${memory.more.toFixed(0)} MiB more (${memory.how})`);
+    }
+  }
+  await handFolder(page);
+}
+
 async function bench(engine, server) {
   const folder = fs.mkdtempSync(path.join(work, `${engine}-`));
   const browser = await launch(engine, folder, programs[engine]);
   const page = await browser.newTab();
   const folders = engine !== 'webkit';
-  if (folders) {
-    // The browser's origin-private folder stands for the folder a user picks.
-    await page.preload(() => {
-      window.showDirectoryPicker = async () => navigator.storage.getDirectory();
-    });
-  }
+  if (folders) await page.preload(benchPreload);
   const url = `http://127.0.0.1:${server.address().port}/index.html`;
   const choose = async (archive) => {
     await page.evaluate(() => document.addEventListener('change', (event) => {
@@ -407,50 +459,79 @@ async function bench(engine, server) {
     await page.choose('input[type=file]', path.join(work, archive));
     await page.waitFor(() => document.body.dataset.state === 'done', null, {timeout: 0});
   };
-  // Seconds from the click until the download is whole in the browser's folder.
-  const downloaded = async (button) => {
+  // Seconds from the action until its download is whole in the browser's folder, and the file.
+  const download = path.join(work, 'download');
+  const downloaded = async (action) => {
     const start = process.hrtime.bigint();
-    await page.download(() => page.click(button), path.join(work, 'download'));
-    const time = seconds(start);
-    fs.rmSync(path.join(work, 'download'));
-    return time;
+    await page.download(action, download);
+    return seconds(start);
   };
-  await page.goto(url);
+  // A floor's fastest way, of those of the engine.
+  const fastest = async (ways) => {
+    let best = Infinity;
+    for (const way of ways) best = Math.min(best, await way());
+    return best;
+  };
+  const chunks = [4 << 20, 16 << 20];
 
-  const times = {floor: [], own: [], port: [], relay: [], look: [], folder: [], zip: [], writable: [], native: [], wav: [],
-                 vgmstream: [], loopsWav: [], loopsVgmstream: []};
+  const times = {read: [], opfs: [], spool: [], writable: [], look: [], folder: [], zip: [], picked: [],
+                 native: [], wav: [], vgmstream: [], loopsWav: [], loopsVgmstream: []};
   let wavSamples = 0, loopSamples = 0, vgmstreamSamples = 0, loopsVgmstreamSamples = 0;
   const gib = fs.statSync(path.join(work, 'big.bin')).size;
+  const folderRoute = async (timesOf) => {
+    await handFolder(page);
+    fresh(gib);
+    const [time, state] = await page.evaluate(routeInPage, 'save-folder');
+    if (state !== 'done') throw new Error(`the folder route ended ${state}`);
+    timesOf.push(time);
+    await handFolder(page);
+  };
   for (let i = 0; i < runs; ++i) {
+    await page.goto(url);
     await choose('big.bin');
     execFileSync('sync');
-    times.floor.push(await page.evaluate(floorInPage));
-    for (const how of kReads) times[how].push(await page.evaluate(readByInPage, how));
-    times.look.push((await page.evaluate(routeInPage, 'look'))[0]);
+    times.read.push(await page.evaluate(floorInPage));
     if (folders) {
-      await handFolder(page);
-      fresh(gib);
-      const [time, state] = await page.evaluate(routeInPage, 'save-folder');
-      if (state !== 'done') throw new Error(`the folder route ended ${state}`);
-      times.folder.push(time);
-      await handFolder(page);
-      fresh(gib);
-      times.writable.push(await page.evaluate(writableInPage));
-      await handFolder(page);
+      times.opfs.push(await fastest(chunks.map((chunk) => async () => {
+        fresh(gib);
+        return page.evaluate(copyInPage, ['opfs', chunk]);
+      })));
+      times.writable.push(await fastest([...chunks, 0].map((chunk) => async () => {
+        fresh(gib);
+        return page.evaluate(copyInPage, [chunk ? 'writable' : 'pipe', chunk]);
+      })));
     }
+    times.spool.push(await fastest(chunks.map((chunk) => async () => {
+      fresh(2 * gib);
+      const time = await downloaded(() => page.evaluate(copyInPage, ['spool', chunk]));
+      fs.rmSync(download);
+      return time;
+    })));
+    await handFolder(page);
+    times.look.push((await page.evaluate(routeInPage, 'look'))[0]);
+    if (folders) await folderRoute(times.folder);
     // The zip, and the browser's copy of it in its downloads folder.
     fresh(2 * gib);
-    times.zip.push(await downloaded('#download-zip'));
+    times.zip.push(await downloaded(() => page.click('#download-zip')));
+    fs.rmSync(download);
+    if (folders) {
+      await page.goto(`${url}#picked`);
+      await choose('big.bin');
+      await folderRoute(times.picked);
+      await page.goto(url);
+    }
     times.native.push(nativePair());
 
     await choose('wav.bin');
     fresh(2 * 600e6);
-    times.wav.push(await downloaded('#save-wav-zip'));
-    wavSamples = await page.evaluate(samplesInPage);
+    times.wav.push(await downloaded(() => page.click('#save-wav-zip')));
+    wavSamples = zipSamples(download);
+    fs.rmSync(download);
     await choose('loops.bin');
     fresh(2 * 200e6);
-    times.loopsWav.push(await downloaded('#save-wav-zip'));
-    loopSamples = await page.evaluate(samplesInPage);
+    times.loopsWav.push(await downloaded(() => page.click('#save-wav-zip')));
+    loopSamples = zipSamples(download);
+    fs.rmSync(download);
     if (hasVgmstream) {
       const wav = vgmstreamRender('wav.bin'), loops = vgmstreamRender('loops.bin');
       times.vgmstream.push(wav.time);
@@ -466,16 +547,17 @@ async function bench(engine, server) {
   for (const [name, values] of Object.entries(times).filter(([, v]) => v.length)) {
     console.log(`  ${name.padEnd(14)} ${m[name].toFixed(2)} s   (${values.map((v) => v.toFixed(2)).join(' ')})`);
   }
-  const routes = folders ? ['folder', 'zip'] : ['zip'];
-  for (const route of routes) {
-    console.log(`  ${route}: ${x(route, 'floor')} x the floor, ${x(route, 'native')} x the native ` +
-                `pair; of its time, reading ${(m.floor / m[route] * 100).toFixed(0)}%, walking ` +
-                `${((m.look - m.floor) / m[route] * 100).toFixed(0)}%, writing ` +
-                `${((m[route] - m.look) / m[route] * 100).toFixed(0)}%`);
+  const routes = folders ? [['folder', 'opfs'], ['zip', 'spool'], ['picked', 'writable']] : [['zip', 'spool']];
+  const share = (part, whole) => `${(part / whole * 100).toFixed(0)}%`;
+  for (const [route, floor] of routes) {
+    console.log(`  ${route}: ${x(route, floor)} x its floor (${floor}), ${x(route, 'native')} x the native pair; ` +
+                `of its time, reading ${share(m.read, m[route])}, walking ${share(m.look - m.read, m[route])}, ` +
+                `writing ${share(m[floor] - m.read, m[route])}, CRC and the rest ` +
+                `${share(m[route] - m.look - (m[floor] - m.read), m[route])}`);
   }
-  console.log(`  look: ${x('look', 'floor')} x the floor`);
-  showReads(m);
-  if (folders) console.log(`  createWritable: ${x('writable', 'floor')} x the floor`);
+  if (folders) console.log('  (picked: a folder the page writes through createWritable, as a picked one; an ' +
+                           'origin-private folder stands for it, as a headless browser can\'t pick one)');
+  console.log(`  look: ${x('look', 'read')} x the read`);
   const perSecond = (time, samples) => time / (samples / 44100);
   const longCost = perSecond(m.wav, wavSamples), shortCost = perSecond(m.loopsWav, loopSamples);
   console.log(`  WAV zip of wav.bin: ${(wavSamples / 44100).toFixed(0)} s of sound, ` +
@@ -488,66 +570,10 @@ async function bench(engine, server) {
                                         perSecond(m.vgmstream, vgmstreamSamples)).toFixed(2)} x`
                   : ''));
   if (!hasVgmstream) console.log('  (vgmstream-cli not found: no comparison with it)');
-
-  // Playing a loop of one frame: 30 s of it, rendered as fast as the page can.
-  await page.goto(url);
-  await choose('loops.bin');
-  const played = await page.evaluate(playInPage, [0, 30]);
-  console.log(`  playing a loop of 1 frame: 30 s of sound made in ${played.toFixed(2)} s ` +
-              `(${(30 / played).toFixed(0)} x real time)`);
-
-  // The tab's memory in the folder route (the zip's where the engine has no folders), on a
-  // 64 MB and on the 1 GiB archive, and while the page plays a track of 64 MB for a minute.
-  for (const archive of ['small.bin', 'big.bin']) {
-    await page.goto(url);
-    await sleep(1000);
-    const memory = await peakMemory(engine, async () => {
-      await choose(archive);
-      if (folders) {
-        await handFolder(page);
-        await page.evaluate(routeInPage, 'save-folder');
-      } else {
-        await downloaded('#download-zip');
-      }
-    });
-    console.log(`  tab memory, ${folders ? 'folder' : 'zip'} route, ${archive}: idle ` +
-                `${memory.idle.toFixed(0)} MiB, ${memory.more.toFixed(0)} MiB more`);
-  }
-  // A track of 64 MB (21:39 at 44100 Hz), made of make_archive's first track with its body
-  // repeated, played: the page's context starts, as browsers ask, from a click on Play.
-  const pair = (bytes, p) => bytes.subarray(p * 409600, (p + 1) * 409600);
-  const small = fs.readFileSync(path.join(work, 'small.bin'));
-  fs.writeFileSync(path.join(work, 'long.bin'), Buffer.concat(
-      [pair(small, 0), ...Array(158).fill(pair(small, 1)), pair(small, 78)]));
-  await page.goto(url);
-  await choose('long.bin');
-  const row = 'tr[data-track=BGM_000]';
-  await page.click(`${row} button.play`);
-  await page.waitFor((row) => document.body.dataset.state === 'failed' ||
-                              document.querySelector(`${row} .position`).textContent, row);
-  if (await page.evaluate(() => document.body.dataset.state === 'failed')) {
-    console.log(`  playing: ${await page.text('#message')} (headless Firefox needs pulseaudio)`);
-  } else {
-    await page.click(`${row} button.play`);
-    const fractions = [0.01, 0.3, 0.49, 0.51, 0.8, 0.99];
-    const seeks = await page.evaluate(seeksInPage, fractions);
-    console.log(`  seeking in that track's play (43:30): its two passes scanned in ` +
-                `${(seeks.scanned / 1000).toFixed(1)} s, then a seek to ${fractions.join(', ')} ` +
-                `of it sounds in ${seeks.times.map((ms) => ms.toFixed(0)).join(', ')} ms`);
-    // The split that choosing it starts is over before the play's memory is taken.
-    await page.goto(url);
-    await choose('long.bin');
-    await sleep(1000);
-    let position = '';
-    const memory = await peakMemory(engine, async () => {
-      await page.click(`${row} button.play`);
-      await sleep(60000);
-      position = await page.text(`${row} .position`);
-      await page.click(`${row} button.play`);
-    });
-    console.log(`  tab memory, playing a track of 65.5 MB for a minute (at ${position}): idle ` +
-                `${memory.idle.toFixed(0)} MiB, ${memory.more.toFixed(0)} MiB more`);
-  }
+  await routeMemory(engine, page, url, choose, async (action) => {
+    await downloaded(action);
+    fs.rmSync(download);
+  });
   await browser.close();
 }
 
