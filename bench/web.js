@@ -393,11 +393,12 @@ async function playToSound(engine, urls) {
 }
 
 // The page as the bench opens it: a folder to pick is the origin-private folder, which stands for
-// the folder a user picks; with #picked, the engine's workers have no sync access handles, so that
-// they write into it as into a picked folder, through createWritable.
+// the folder a user picks; at ?picked (a page load of its own, which a fragment is not), the
+// engine's workers have no sync access handles, so that they write into it as into a picked
+// folder, through createWritable.
 function benchPreload() {
   window.showDirectoryPicker = async () => navigator.storage.getDirectory();
-  if (location.hash !== '#picked') return;
+  if (location.search !== '?picked') return;
   const Original = window.Worker;
   window.Worker = class extends Original {
     constructor(url, options) {
@@ -430,7 +431,7 @@ async function routeMemory(engine, page, url, choose, downloaded) {
   const routes = engine === 'webkit' ? ['zip'] : ['folder', 'zip', 'picked'];
   for (const route of routes) {
     for (const archive of ['small.bin', 'big.bin']) {
-      await page.goto(route === 'picked' ? `${url}#picked` : url);
+      await page.goto(route === 'picked' ? `${url}?picked` : url);
       await choose(archive);
       await handFolder(page);
       await sleep(1000);
@@ -515,7 +516,7 @@ async function bench(engine, server) {
     times.zip.push(await downloaded(() => page.click('#download-zip')));
     fs.rmSync(download);
     if (folders) {
-      await page.goto(`${url}#picked`);
+      await page.goto(`${url}?picked`);
       await choose('big.bin');
       await folderRoute(times.picked);
       await page.goto(url);
