@@ -20,13 +20,6 @@ export class Chunks {
       this.arrived.push(data);
       this.wake?.();
     };
-    // A reader of its own thread that stops fails the job it reads for; the next job has another.
-    this.reader.onerror = (event) => {
-      event.preventDefault?.();
-      this.broken = true;
-      this.arrived.push({id: this.id, failed: "Can't go on: the archive's reader stopped"});
-      this.wake?.();
-    };
   }
 
   // Has the reader read [from, to) of file for job, in chunks of `chunk` bytes; the first, where
