@@ -5,14 +5,26 @@
 import {Cancelled, Failure} from './failure.js';
 
 export class Chunks {
-  constructor(reader) {
+  // reader: where the chunks come from. spare, where given, makes a reader in this thread, which
+  // takes over from a reader of its own thread that fails, or that answers nothing for stallMs
+  // while a job waits: the job reads on from the first byte it lacks. A browser that loses such a
+  // worker, or a stream of it, would otherwise leave the job waiting for ever.
+  constructor(reader, {spare = null, stallMs = 10000} = {}) {
     this.arrived = [];
     this.id = 0;
     this.chunk = 0;
-    this.reader = reader;
     this.job = null;
     this.wake = null;
-    this.reader.onmessage = ({data}) => {
+    this.spare = spare;
+    this.stallMs = stallMs;
+    // What the job still lacks, as start's arguments, so that a spare reader can take it up.
+    this.lacking = null;
+    this.listen(reader);
+  }
+
+  listen(reader) {
+    this.reader = reader;
+    reader.onmessage = ({data}) => {
       if (data.id !== this.id) {
         if (data.buffer) this.handBack(new Uint8Array(data.buffer));
         return;
@@ -20,6 +32,29 @@ export class Chunks {
       this.arrived.push(data);
       this.wake?.();
     };
+    reader.onerror = (event) => {
+      event.preventDefault?.();
+      this.takeOver();
+    };
+  }
+
+  // The spare reader takes up what the job lacks; without one, the job fails.
+  takeOver() {
+    if (!this.spare) {
+      this.arrived.push({id: this.id, failed: "Can't go on: the archive's reader stopped"});
+      this.wake?.();
+      return;
+    }
+    const failed = this.reader;
+    failed.onmessage = failed.onerror = null;
+    failed.terminate?.();
+    this.listen(this.spare());
+    this.spare = null;
+    // The buffers went with the reader that failed.
+    this.chunk = 0;
+    const {job, file, from, to, chunk, first} = this.lacking;
+    this.start(job, file, from, to, chunk, first);
+    this.wake?.();
   }
 
   // Has the reader read [from, to) of file for job, in chunks of `chunk` bytes; the first, where
@@ -34,6 +69,7 @@ export class Chunks {
     }
     this.chunk = chunk;
     this.job = job;
+    this.lacking = {job, file, from, to, chunk, first};
     this.reader.postMessage({start: {id: ++this.id, file, from, to, chunk, first}, buffers}, buffers);
   }
 
@@ -48,11 +84,19 @@ export class Chunks {
   async next() {
     while (!this.arrived.length) {
       if (this.job?.cancelled) throw new Cancelled();
-      await new Promise((resolve) => { this.wake = resolve; });
+      let timer;
+      const answered = await new Promise((resolve) => {
+        this.wake = () => resolve(true);
+        if (this.spare) timer = setTimeout(() => resolve(false), this.stallMs);
+      });
+      clearTimeout(timer);
+      if (!answered && !this.arrived.length) this.takeOver();
     }
     if (this.job?.cancelled) throw new Cancelled();
     const data = this.arrived.shift();
     if (data.failed) throw new Failure(data.failed);
+    this.lacking.from += data.length;
+    this.lacking.first = 0;
     return new Uint8Array(data.buffer, 0, data.length);
   }
 

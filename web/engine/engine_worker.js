@@ -1,7 +1,7 @@
 // The engine: a worker of the page's that compiles the module once and then serves job after job,
 // one at a time, as the page's messages ask: a split (a look, a zip, a folder), sound files (WAV,
-// FLAC, Ogg Vorbis), a play, a scan. It reads the chosen File itself, or, where a worker may not
-// (WebKit, opened from disk), has the page read it and hand it the chunks.
+// FLAC, Ogg Vorbis), a play, a scan. A reader worker of its own reads the chosen File, or, where a
+// worker may not (WebKit, opened from disk), the page reads it and hands it the chunks.
 //
 //   page to engine                          engine to page
 //   {job, start: {type, file, ...}}         {job, lines | track | progress | wav | marks}
@@ -18,7 +18,7 @@ import createSplitModule from 'split-module';
 import {Chunks} from './chunks.js';
 import {Cancelled, failureLine} from './failure.js';
 import {Output} from './output.js';
-import {localReader} from './read_file.js';
+import {localReader, readerWorker} from './read_file.js';
 import {play, renderTracks, scan} from './sound.js';
 import {split} from './split.js';
 
@@ -41,7 +41,11 @@ async function chunksFor(file) {
     readable.set(file, await file.slice(0, 1).arrayBuffer().then(() => true, () => false));
   }
   const where = readable.get(file) ? 'here' : 'page';
-  chunksOf[where] ??= new Chunks(where === 'here' ? localReader() : pageReader);
+  if (!chunksOf[where]) {
+    const worker = where === 'here' && readerWorker();
+    chunksOf[where] = worker ? new Chunks(worker, {spare: localReader})
+                             : new Chunks(where === 'here' ? localReader() : pageReader);
+  }
   return chunksOf[where];
 }
 

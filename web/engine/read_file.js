@@ -1,7 +1,8 @@
 // The archive's reader: it reads bytes of the chosen File ahead of the one who asked, a chunk at a
 // time, so that the next chunk is on its way while the one before is walked or decoded. It runs
-// in the engine worker beside the walk, or, where no worker may read the File (WebKit, opened from
-// disk), in the page, which relays what it reads. Whoever asks talks to it through port:
+// in a worker of the engine's own (readerWorker, below), or in the engine worker beside the walk
+// where that can't start, or, where no worker may read the File (WebKit, opened from disk), in
+// the page, which relays what it reads. Whoever asks talks to it through port:
 //   {start: {id, file, from, to, chunk, first}, buffers}  read bytes [from, to) of file, the first
 //                                                         chunk `first` bytes long and the rest
 //                                                         `chunk`, into these buffers and those
@@ -133,4 +134,17 @@ export function localReader() {
   served.postMessage = (message) => asker.onmessage({data: message});
   serveFile(served);
   return asker;
+}
+
+// A reader in a thread of its own, started from serveFile's own text, where a worker may start
+// one: the browser hands a File's stream over a little at a time, as its reader takes it, so a
+// reader in the engine's thread reads only while the engine waits; one of its own reads on while
+// the engine walks and writes. Null where a worker may start none.
+export function readerWorker() {
+  if (typeof Worker === 'undefined') return null;
+  try {
+    return new Worker(URL.createObjectURL(new Blob([`'use strict';\n(${serveFile})(self);\n`])));
+  } catch {
+    return null;
+  }
 }

@@ -1,6 +1,7 @@
 // The engine's reading of the archive, as one worker's jobs take it in turn: chunks in order, a
 // short first one where asked, a file that fails to read told once, and a reader that serves the
-// next job whole after a failure or a cancel.
+// next job whole after a failure or a cancel; a reader of its own thread that goes wrong gives way
+// to one in the engine's.
 import assert from 'node:assert';
 import {test} from 'node:test';
 import {Chunks} from '../../engine/chunks.js';
@@ -55,4 +56,29 @@ test('a cancelled job stops waiting, and its reading gives way to the next', asy
   await assert.rejects(chunks.next(), Cancelled);
   chunks.stop();
   assert.deepEqual(await readAll(chunks, {cancelled: false}, file(9000), 0, 9000, 4096), [4096, 4096, 808]);
+});
+
+// A reader of a thread of its own, as the engine meets one that goes wrong: it serves `served`
+// chunks, then says nothing more, or fails as a worker does.
+function faltering(served, fails) {
+  const inner = localReader(), outer = {onmessage: null, onerror: null, terminated: false};
+  inner.onmessage = (event) => {
+    if (served-- > 0) return outer.onmessage?.(event);
+    if (fails) setTimeout(() => outer.onerror?.({preventDefault() {}}));
+  };
+  outer.postMessage = (message) => inner.postMessage(message);
+  outer.terminate = () => { outer.terminated = true; };
+  return outer;
+}
+
+test('a reader of its own thread that stalls or fails gives way to one here, the job read on whole', async () => {
+  for (const [served, fails] of [[0, false], [2, false], [0, true], [1, true]]) {
+    const reader = faltering(served, fails);
+    const chunks = new Chunks(reader, {spare: localReader, stallMs: 20}), job = {cancelled: false};
+    assert.deepEqual(await readAll(chunks, job, file(15000), 100, 15000, 4096, 16),
+                     [16, 4096, 4096, 4096, 2596], `after ${served} chunks, ${fails ? 'failing' : 'stalled'}`);
+    assert.equal(reader.terminated, true);
+    // The next job has the reader here.
+    assert.deepEqual(await readAll(chunks, job, file(9000), 0, 9000, 4096), [4096, 4096, 808]);
+  }
 });
