@@ -82,7 +82,9 @@ class Sandbox {
 
   // The page in the sandbox's browser, served from 127.0.0.1 (or, with fromDisk, opened from
   // its file). Where the browser has an origin-private folder, the page is handed it as the
-  // folder a user picks, unless folder is false.
+  // folder a user picks, unless folder is false; with folder 'picked', the engine's workers have
+  // no sync access handles, so that they write into it as into a folder a user picked, through
+  // createWritable.
   async open({fromDisk = false, folder = true} = {}) {
     const pageDir = env('VORSPLIT_PAGE');
     this.server ??= await serve(pageDir);
@@ -93,6 +95,18 @@ class Sandbox {
     if (folder && this.engine.name !== 'webkit') {
       await page.preload(() => {
         window.showDirectoryPicker = async () => navigator.storage.getDirectory();
+      });
+    }
+    if (folder === 'picked' && this.engine.name !== 'webkit') {
+      await page.preload(() => {
+        const Original = window.Worker;
+        window.Worker = class extends Original {
+          constructor(url, options) {
+            const text = 'delete FileSystemFileHandle.prototype.createSyncAccessHandle;' +
+                         `importScripts(${JSON.stringify(String(url))});`;
+            super(URL.createObjectURL(new Blob([text])), options);
+          }
+        };
       });
     }
     const origin = fromDisk ? `file://${pageDir}` : `http://127.0.0.1:${this.server.address().port}`;
