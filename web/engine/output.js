@@ -89,36 +89,18 @@ async function reserveFile(folder, name) {
       },
     });
   }
-  let writer;
+  let writable;
   try {
-    writer = (await handle.createWritable()).getWriter();
+    writable = await handle.createWritable();
   } catch {
     throw new Failure(`Can't open file ${name}`);
   }
-  // The browser writes a stream's chunks in a process of its own, one after another: up to
-  // kWritesAhead of them are handed over before the first is waited for, each copied from the
-  // module's memory, so that the walk goes on while they are written. A write that fails fails
-  // the file, at its next write or its close, which waits for every write before it.
-  const kWritesAhead = 4;
-  const writes = [];
-  let failure = null;
-  const settle = async () => {
-    await writes.shift();
-    if (failure) throw failure;
-  };
   return {
     handle,
     empty: () => {},
-    drop: () => writer.abort().catch(() => {}),
-    write: async (bytes) => {
-      writes.push(writer.write(bytes.slice()).catch(() => { failure ??= failed(); }));
-      if (writes.length >= kWritesAhead) await settle();
-      else if (failure) throw failure;
-    },
-    close: async () => {
-      while (writes.length) await settle();
-      await writer.close().catch(() => { throw failed(); });
-    },
+    drop: () => writable.abort().catch(() => {}),
+    write: (bytes) => writable.write(bytes).catch(() => { throw failed(); }),
+    close: () => writable.close().catch(() => { throw failed(); }),
   };
 }
 
