@@ -57,6 +57,7 @@ async function reserveFile(folder, name) {
     };
     return Object.assign(file, {
       handle,
+      synced: true,
       empty: () => {
         try {
           access.truncate(0);
@@ -177,6 +178,9 @@ export class Output {
   // A browser takes some milliseconds to open a file, and some to close it: while a track's file
   // is written, the next track's, whose number follows, is opened, emptied only once its track
   // begins. A file so opened that was not there before, and that no track takes, goes again.
+  // Only files written by sync handles are opened so: a stream aborted lets its file go a moment
+  // after it says so, and the file could not always be removed then; a folder the user picked
+  // is written at the browser's pace, which an opening's milliseconds don't change.
   openAhead(name) {
     const parts = trackNumber(name);
     if (!parts) return;
@@ -216,7 +220,7 @@ export class Output {
         }
         this.open = await openFile(this.folder, name);
       }
-      if (!this.ahead) this.openAhead(name);
+      if (!this.ahead && this.open.synced) this.openAhead(name);
     } else if (this.route === 'zip') {
       const m = this.m, room = m._page_zip_name_size() - 1;
       const {written} = new TextEncoder().encodeInto(
