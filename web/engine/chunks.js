@@ -50,8 +50,10 @@ export class Chunks {
     failed.terminate?.();
     this.listen(this.spare());
     this.spare = null;
-    // The buffers went with the reader that failed.
+    // The buffers went with the reader that failed: the next start gives the spare new ones.
     this.chunk = 0;
+    // A reader that fails before any start leaves nothing to take up.
+    if (!this.lacking) return;
     const {job, file, from, to, chunk, first} = this.lacking;
     this.start(job, file, from, to, chunk, first);
     this.wake?.();

@@ -87,9 +87,8 @@ eachEngine((engine, sandbox) => {
   });
 
   // A folder the user picks is written through the browser's streams: the same files as the
-  // tools', by every archive; a longer file is emptied first, one opened ahead for a track that
-  // never comes goes again, and a folder in the way of a track file fails the run as the tools
-  // fail, with the files before it whole.
+  // tools', by every archive, a longer file emptied first and nothing else left behind; a folder
+  // in the way of a track file fails the run as the tools fail, with the files before it whole.
   if (folders) {
     test('a folder the user picks gets what the tools write', async () => {
       const page = await sandbox.open({folder: 'picked'});

@@ -81,4 +81,9 @@ test('a reader of its own thread that stalls or fails gives way to one here, the
     // The next job has the reader here.
     assert.deepEqual(await readAll(chunks, job, file(9000), 0, 9000, 4096), [4096, 4096, 808]);
   }
+  // One that fails before any job has started: the first job is read whole by the one here.
+  const reader = faltering(0, true);
+  const chunks = new Chunks(reader, {spare: localReader, stallMs: 20});
+  reader.onerror({preventDefault() {}});
+  assert.deepEqual(await readAll(chunks, {cancelled: false}, file(9000), 0, 9000, 4096), [4096, 4096, 808]);
 });
