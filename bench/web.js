@@ -8,7 +8,7 @@
 const {execFileSync, spawnSync} = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
-const {handFolder, launch, serve, sleep} = require('../tools/browser/browser.js');
+const {folderPreload, handFolder, launch, serve, sleep} = require('../tools/browser/browser.js');
 
 const [pageFolder, work] = process.argv.slice(2);
 const runs = Number(process.env.RUNS || 5);
@@ -377,23 +377,6 @@ async function playToSound(engine, urls) {
   await browser.close();
 }
 
-// The page as the bench opens it: a folder to pick is the origin-private folder, which stands for
-// the folder a user picks; at ?picked (a page load of its own, which a fragment is not), the
-// engine's workers have no sync access handles, so that they write into it as into a picked
-// folder, through createWritable.
-function benchPreload() {
-  window.showDirectoryPicker = async () => navigator.storage.getDirectory();
-  if (location.search !== '?picked') return;
-  const Original = window.Worker;
-  window.Worker = class extends Original {
-    constructor(url, options) {
-      const text = 'delete FileSystemFileHandle.prototype.createSyncAccessHandle;' +
-                   `importScripts(${JSON.stringify(String(url))});`;
-      super(URL.createObjectURL(new Blob([text])), options);
-    }
-  };
-}
-
 // The samples of each channel in the WAV files of a stored zip, read from their data chunks.
 function zipSamples(file) {
   const zip = fs.readFileSync(file);
@@ -436,7 +419,7 @@ async function bench(engine, server) {
   const browser = await launch(engine, folder, programs[engine]);
   const page = await browser.newTab();
   const folders = engine !== 'webkit';
-  if (folders) await page.preload(benchPreload);
+  if (folders) await page.preload(folderPreload);
   const url = `http://127.0.0.1:${server.address().port}/index.html`;
   const choose = async (archive) => {
     await page.evaluate(() => document.addEventListener('change', (event) => {

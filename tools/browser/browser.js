@@ -46,4 +46,21 @@ async function handFolder(tab, prepare = () => {}) {
   })()`);
 }
 
-module.exports = {handFolder, launch, serve, sleep};
+// Run in the page before its own scripts, where the engine has an origin-private folder: that
+// folder is the one a user picks; at ?picked (a page load of its own, which a fragment is not) the
+// engine's workers have no sync access handles, so that they write into it as into a folder a
+// user picked, through createWritable.
+function folderPreload() {
+  window.showDirectoryPicker = async () => navigator.storage.getDirectory();
+  if (location.search !== '?picked') return;
+  const Original = window.Worker;
+  window.Worker = class extends Original {
+    constructor(url, options) {
+      const text = 'delete FileSystemFileHandle.prototype.createSyncAccessHandle;' +
+                   `importScripts(${JSON.stringify(String(url))});`;
+      super(URL.createObjectURL(new Blob([text])), options);
+    }
+  };
+}
+
+module.exports = {folderPreload, handFolder, launch, serve, sleep};

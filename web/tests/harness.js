@@ -10,7 +10,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const {after, describe} = require('node:test');
-const {handFolder, launch, serve} = require('../../tools/browser/browser.js');
+const {folderPreload, handFolder, launch, serve} = require('../../tools/browser/browser.js');
 
 const env = (name) => process.env[name] || assert.fail(`${name} names what the tests need`);
 
@@ -92,26 +92,10 @@ class Sandbox {
     // One tab at a time, as a user would have it: the one before closes.
     await this.page?.close();
     const page = this.page = await this.browser.newTab();
-    if (folder && this.engine.name !== 'webkit') {
-      await page.preload(() => {
-        window.showDirectoryPicker = async () => navigator.storage.getDirectory();
-      });
-    }
-    if (folder === 'picked' && this.engine.name !== 'webkit') {
-      await page.preload(() => {
-        const Original = window.Worker;
-        window.Worker = class extends Original {
-          constructor(url, options) {
-            const text = 'delete FileSystemFileHandle.prototype.createSyncAccessHandle;' +
-                         `importScripts(${JSON.stringify(String(url))});`;
-            super(URL.createObjectURL(new Blob([text])), options);
-          }
-        };
-      });
-    }
+    if (folder && this.engine.name !== 'webkit') await page.preload(folderPreload);
     const origin = fromDisk ? `file://${pageDir}` : `http://127.0.0.1:${this.server.address().port}`;
     const before = this.server.requests.length;
-    await page.goto(`${origin}/index.html`);
+    await page.goto(`${origin}/index.html${folder === 'picked' ? '?picked' : ''}`);
     // Every request the page makes: for its own two files while it loads, and none after.
     if (!fromDisk) {
       assert.deepEqual(this.server.requests.slice(before).sort(), ['/index.html', '/page.js']);
