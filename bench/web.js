@@ -443,12 +443,8 @@ async function bench(engine, server) {
   };
   const chunks = [4 << 20, 16 << 20];
 
-  // Served, Chromium's page streams its zips into their downloads as they are made; from disk, it
-  // spools them as every other engine does ('spooled').
-  const streams = engine === 'chromium';
-  const times = {read: [], opfs: [], spool: [], writable: [], look: [], folder: [], zip: [], spooled: [],
-                 picked: [], native: [], wav: [], spooledWav: [], vgmstream: [], loopsWav: [],
-                 loopsVgmstream: []};
+  const times = {read: [], opfs: [], spool: [], writable: [], look: [], folder: [], zip: [], picked: [],
+                 native: [], wav: [], vgmstream: [], loopsWav: [], loopsVgmstream: []};
   let wavSamples = 0, loopSamples = 0, vgmstreamSamples = 0, loopsVgmstreamSamples = 0;
   const gib = fs.statSync(path.join(work, 'big.bin')).size;
   const folderRoute = async (timesOf) => {
@@ -505,18 +501,6 @@ async function bench(engine, server) {
     times.loopsWav.push(await downloaded(() => page.click('#save-wav-zip')));
     loopSamples = zipSamples(download);
     fs.rmSync(download);
-    if (streams) {
-      await page.goto(`file://${path.resolve(pageFolder)}/index.html`);
-      await choose('big.bin');
-      fresh(2 * gib);
-      times.spooled.push(await downloaded(() => page.click('#download-zip')));
-      fs.rmSync(download);
-      await choose('wav.bin');
-      fresh(2 * 600e6);
-      times.spooledWav.push(await downloaded(() => page.click('#save-wav-zip')));
-      fs.rmSync(download);
-      await page.goto(url);
-    }
     if (hasVgmstream) {
       const wav = vgmstreamRender('wav.bin'), loops = vgmstreamRender('loops.bin');
       times.vgmstream.push(wav.time);
@@ -539,11 +523,6 @@ async function bench(engine, server) {
                 `of its time, reading ${share(m.read, m[route])}, walking ${share(m.look - m.read, m[route])}, ` +
                 `writing ${share(m[floor] - m.read, m[route])}, CRC and the rest ` +
                 `${share(m[route] - m.look - (m[floor] - m.read), m[route])}`);
-  }
-  if (streams) {
-    console.log(`  zip: streamed into its download, ${x('zip', 'read')} x the read; spooled, from ` +
-                `disk, ${x('spooled', 'spool')} x its floor (spool); WAV zip spooled ` +
-                (m.vgmstream ? `${x('spooledWav', 'vgmstream')} x vgmstream-cli` : `${m.spooledWav.toFixed(2)} s`));
   }
   if (folders) console.log('  (picked: a folder the page writes through createWritable, as a picked one; an ' +
                            'origin-private folder stands for it, as a headless browser can\'t pick one)');

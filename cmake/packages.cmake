@@ -4,7 +4,7 @@
 #                                           they are linked), "drop archive here.bat", and
 #                                           vorsplit-README.txt (CR LF)
 #   vorsplit-VERSION-linux-x86_64.tar.gz    vorsplit and vorloop (stripped), vorsplit-README.md
-#   vorsplit-VERSION-web.zip                the page: index.html, page.js, downloads.js
+#   vorsplit-VERSION-web.zip                the page: index.html and page.js
 # and a .sha256 beside each. Nothing is installed into a system folder. The readme is named
 # after the tool, so that unpacked beside a user's files it replaces none of theirs.
 
@@ -38,7 +38,7 @@ add_custom_target(packages ALL
   COMMAND "${CMAKE_COMMAND}" -E copy "${PROJECT_SOURCE_DIR}/README.md"
           "${stage}/linux/vorsplit-README.md"
   COMMAND "${CMAKE_COMMAND}" -E copy ${player_files} "${stage}/linux/"
-  COMMAND "${CMAKE_COMMAND}" -E copy "${web}/index.html" "${web}/page.js" "${web}/downloads.js"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${web}/index.html" "${web}/page.js"
           "${stage}/web/"
   COMMAND "${CMAKE_COMMAND}" "-DFOLDER=${stage}/windows" "-DOUTPUT=${package}-windows-x86_64.zip"
           "-DEPOCH=${epoch}" -P "${PROJECT_SOURCE_DIR}/cmake/pack.cmake"

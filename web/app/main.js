@@ -4,8 +4,7 @@
 // startPlaylist(context, tracks, settings, ahead), plays into any audio context, an offline one
 // too, resolving to {node, ready, stop}; mediaActions, the media session's actions; and
 // soundOutput, the player's context, gain and suspendAfterSeconds; and engine, the page's engine,
-// its script's Blob URL and how many workers it keeps; streamedDownloads(), how many downloads
-// went as streams. The other hooks are in the HTML: the first
+// its script's Blob URL and how many workers it keeps. The other hooks are in the HTML: the first
 // file input, body's data-state, and the ids of the controls.
 import engineScript from 'bundles/engine_worker.txt';
 import * as player from '../player/player.js';
@@ -14,7 +13,6 @@ import {takeActions} from '../player/media_session.js';
 import {setVolume, soundOutput} from '../player/output.js';
 import {startPlay} from '../player/sound.js';
 import * as choices from './choices.js';
-import {offerStreams, streamedDownloads} from './downloads.js';
 import {Engine} from './engine_bridge.js';
 import {formatNames, size} from './format.js';
 import {hasFolders, pickFolder, saveFiles, showFormat, showSizes, split} from './saving.js';
@@ -165,7 +163,6 @@ const mediaActions = {
   seekbackward: ({seekOffset = 10}) => player.seekBy(-seekOffset),
 };
 takeActions(mediaActions);
-offerStreams();
 player.showIdle();
 showFormat();
 setState('idle', byId('message').textContent);
@@ -173,7 +170,7 @@ setState('idle', byId('message').textContent);
 // The test hooks.
 Object.defineProperty(window, 'tracks', {get: () => session.tracks});
 Object.assign(window, {
-  engine, mediaActions, soundOutput, streamedDownloads,
+  engine, mediaActions, soundOutput,
   startSound: (context, track, ahead) =>
       startPlay(engine, session.archive, context, {tracks: [track], settings: {loops: Infinity, fade: 0}, ahead}),
   startPlaylist: (context, tracks, settings, ahead = 4) =>

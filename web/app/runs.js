@@ -7,7 +7,6 @@ import {size} from './format.js';
 export const keptText = {
   look: ' The tracks listed are those read before it.', zip: ' No zip was made.',
   file: ' No file was saved.',
-  streamed: ' Its download stopped unfinished: your browser lists it as failed.',
   folder: ' The files finished before it stay in the folder.',
 };
 

@@ -3,7 +3,6 @@
 // user started it.
 import {format, quality, rate, wavChoice} from './choices.js';
 import {baseName, formatNames, plural, size, sizeBefore, trackNumber} from './format.js';
-import {streamDownload} from './downloads.js';
 import {fileBytes, wavBytes} from './lengths.js';
 import {session} from './session.js';
 import {appendLines, clearLog, setState, showStatusAfter, startRun} from './status.js';
@@ -14,7 +13,6 @@ export const hasFolders = typeof window.showDirectoryPicker === 'function';
 let downloadUrl = null;
 
 function download(blob, name) {
-  if (!blob) return;  // the browser has it: it was written as a stream
   if (downloadUrl) URL.revokeObjectURL(downloadUrl);
   downloadUrl = URL.createObjectURL(blob);
   const link = document.createElement('a');
@@ -23,12 +21,6 @@ function download(blob, name) {
   document.body.append(link);
   link.click();
   link.remove();
-}
-
-// A download written as it is made begins: from now on, a failure leaves it unfinished.
-function begin(run, stream) {
-  stream.begin();
-  run.route = 'streamed';
 }
 
 const doneText = {
@@ -73,10 +65,7 @@ export function split(engine, route, folder) {
   }
   const run = startRun(route, file.size, `Reading ${file.name}…`);
   let count = 0, frames = {seen: 0, odd: 0};
-  const stream = route === 'zip' ? streamDownload(zipName, () => !run.ended) : null;
-  run.start(engine, {type: 'split', file, route, folder, zipName, rate: rate(), stream: stream?.port},
-            stream ? [stream.port] : [], (data) => {
-    if (data.streaming) begin(run, stream);
+  run.start(engine, {type: 'split', file, route, folder, zipName, rate: rate()}, [], (data) => {
     if (data.frames) frames = data.frames;
     if (data.lines) appendLines(data.lines);
     if (data.track && data.track.bytes > 0) {
@@ -170,12 +159,9 @@ export function saveFiles(engine, chosen, route, folder, which = playableTracks(
   const run = startRun(route, total, chosen === 'wav' ? `Rendering ${what}, ${size(total)}…`
                                                        : `Encoding ${what} from ${size(total)} of sound…`);
   let count = 0;
-  const stream = route === 'folder' ? null : streamDownload(name, () => !run.ended);
   run.start(engine, {type: 'wav', file, tracks: which, route, folder, zipName: name, rate: rate(),
                      settings: marked ? {marked} : wavChoice(), format: chosen,
-                     quality: quality(), total: trackTotal(), stream: stream?.port},
-            stream ? [stream.port] : [], (data) => {
-    if (data.streaming) begin(run, stream);
+                     quality: quality(), total: trackTotal()}, [], (data) => {
     if (data.progress !== undefined) run.progress(data.progress);
     if (data.wav) ++count;
     if (data.failed) run.fail(data.failed);

@@ -5,9 +5,8 @@
 //
 //   page to engine                          engine to page
 //   {job, start: {type, file, ...}}         {job, lines | track | progress | wav | marks}
-//     type split: route, folder, zipName,   {job, streaming}, a streamed download's first byte
-//       stream, rate; wav: the same and     {job, done: {zip, bytes}} or {job, failed: line}
-//       tracks,                             {job, ended}, the last, cancelled or not
+//     type split: route, folder, zipName,   {job, done: {zip, bytes}} or {job, failed: line}
+//       rate; wav: the same and tracks,     {job, ended}, the last, cancelled or not
 //       settings, format, quality, total;
 //       play: tracks, rate,
 //       ahead, settings, index, from, port;
@@ -83,11 +82,11 @@ async function run(job, request) {
     } else if (request.type === 'scan') {
       await scan(m, job, chunks, request);
     } else {
-      output = await Output.open(m, job, request.route, request);
+      output = await Output.open(m, job.post, request.route, request);
       if (request.type === 'wav') await renderTracks(m, job, chunks, request, output);
       else await split(m, job, request.file, request.rate, output, chunks);
       const zip = await output.finish();
-      job.post({done: {zip, bytes: zip?.size ?? output.spool?.bytes ?? output.written}});
+      job.post({done: {zip, bytes: zip ? zip.size : output.written}});
     }
   } catch (error) {
     await output?.abandon();

@@ -1,7 +1,6 @@
 // Where a job's files go: nowhere (a look), into a folder, into a zip, or as one file, written
 // straight from the module's memory. Files of an origin-private folder are written by a sync
 // handle, small writes gathered first; a folder the user picked takes a stream.
-import {portWriter} from '../download/port_stream.js';
 import {Failure} from './failure.js';
 
 // A sync handle's write costs about as much for 64 KiB as for 1 MiB, and half as much a byte at
@@ -151,14 +150,10 @@ async function drop(folder, ahead) {
 // a file's beginning, its bytes in order, its end; a small file whole; the page's messages, each
 // once what comes before it is written; and the end of the run, or its failure.
 export class Output {
-  // stream: where the page has a download made as it is written, the port it is written to.
-  static async open(m, job, route, {folder, zipName, stream}) {
-    const output = new Output(m, job.post, route);
+  static async open(m, post, route, {folder, zipName}) {
+    const output = new Output(m, post, route);
     if (route === 'folder') output.folder = folder;
-    if (stream) {
-      output.spool = portWriter(stream, () => job.post({streaming: true}), job);
-      output.zipName = zipName;
-    } else if (route === 'zip' || route === 'file') {
+    if (route === 'zip' || route === 'file') {
       output.spool = await spool(zipName).catch(() => null);
       if (!output.spool) throw new Failure(`Can't open file ${zipName}`);
       output.zipName = zipName;

@@ -96,17 +96,11 @@ class Sandbox {
     const origin = fromDisk ? `file://${pageDir}` : `http://127.0.0.1:${this.server.address().port}`;
     const before = this.server.requests.length;
     await page.goto(`${origin}/index.html${folder === 'picked' ? '?picked' : ''}`);
-    // Every request the page makes: for its own two files while it loads, and none after; and
-    // where it streams its downloads, for its service worker, which the browser asks for again
-    // when it likes.
-    const own = () => this.server.requests.slice(before).filter((name) => name !== '/downloads.js');
+    // Every request the page makes: for its own two files while it loads, and none after.
     if (!fromDisk) {
-      if (this.engine.name === 'chromium') {
-        await page.expression('navigator.serviceWorker.ready.then(() => true)');
-      }
-      assert.deepEqual(own().sort(), ['/index.html', '/page.js']);
+      assert.deepEqual(this.server.requests.slice(before).sort(), ['/index.html', '/page.js']);
     }
-    page.requestsAfterLoad = () => own().slice(fromDisk ? 0 : 2);
+    page.requestsAfterLoad = () => this.server.requests.slice(before + (fromDisk ? 0 : 2));
     return page;
   }
   async close() {
