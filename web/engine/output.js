@@ -108,7 +108,7 @@ async function reserveFile(folder, name) {
 // Where a zip, or one file, is made before the page downloads it: a file of the origin-private
 // folder where the page may have one, else Blobs, which the browser keeps out of the page's
 // memory. Either way the page gets a Blob.
-async function spool(name) {
+export async function spool(name) {
   try {
     const root = await navigator.storage.getDirectory();
     // One at a time: the one before has been downloaded by now.
@@ -117,18 +117,23 @@ async function spool(name) {
     return {write: open.write, close: async () => (await open.close(), open.handle.getFile()),
             abandon: () => open.close()};
   } catch {
-    const blobs = [];
-    let pending = [], size = 0;
+    // The bytes gather in one buffer, a Blob made of each 16 MiB: a Blob copies what it is made
+    // of, and a copy of each write would leave the collector a gigabyte of them to free.
+    const blobs = [], gathered = new Uint8Array(16 << 20);
+    let size = 0;
     const toBlob = () => {
-      blobs.push(new Blob(pending));
-      pending = [];
+      blobs.push(new Blob([gathered.subarray(0, size)]));
       size = 0;
     };
     return {
       write: async (bytes) => {
-        pending.push(bytes.slice());
-        size += bytes.byteLength;
-        if (size >= 16 << 20) toBlob();
+        for (let at = 0; at < bytes.byteLength;) {
+          const part = Math.min(bytes.byteLength - at, gathered.byteLength - size);
+          gathered.set(bytes.subarray(at, at + part), size);
+          size += part;
+          at += part;
+          if (size === gathered.byteLength) toBlob();
+        }
       },
       close: async () => (toBlob(), new Blob(blobs, {type: 'application/zip'})),
     };
