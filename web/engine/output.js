@@ -1,6 +1,7 @@
 // Where a job's files go: nowhere (a look), into a folder, into a zip, or as one file, written
 // straight from the module's memory. Files of an origin-private folder are written by a sync
-// handle, small writes gathered first; a folder the user picked takes a stream.
+// handle, small writes gathered first; a folder the user picked takes a stream, its writes
+// gathered.
 import {Failure} from './failure.js';
 
 // A sync handle's write costs about as much for 64 KiB as for 1 MiB, and half as much a byte at
@@ -10,6 +11,12 @@ import {Failure} from './failure.js';
 // own write of what it gathered.
 const kGatherBytes = 4 << 20;
 const gathered = {bytes: null, length: 0, owner: null};
+// Chromium takes 8 to 9.5 s to write 1 GiB through a stream in writes of 16 MiB, 11 to 12 s in
+// writes of 4 MiB, the split's largest: a file written through a stream gathers its writes into
+// kStreamedBytes. One file at a time holds it,
+// as above; a stream's writes are awaited one by one, so none comes between.
+const kStreamedBytes = 16 << 20;
+const streamed = {bytes: null, length: 0, owner: null};
 
 // A file of a folder, opened for writing from its start, created or emptied: its write(bytes) and
 // close(). An origin-private folder has files that a worker writes straight to disk, from the
@@ -96,13 +103,46 @@ async function reserveFile(folder, name) {
   } catch {
     throw new Failure(`Can't open file ${name}`);
   }
-  return {
+  const file = {};
+  const flush = async () => {
+    if (streamed.owner !== file) return;
+    const length = streamed.length;
+    streamed.length = 0;
+    if (length) await writable.write(streamed.bytes.subarray(0, length)).catch(() => { throw failed(); });
+  };
+  return Object.assign(file, {
     handle,
     empty: () => {},
-    drop: () => writable.abort().catch(() => {}),
-    write: (bytes) => writable.write(bytes).catch(() => { throw failed(); }),
-    close: () => writable.close().catch(() => { throw failed(); }),
-  };
+    drop: () => {
+      if (streamed.owner === file) streamed.owner = null;
+      return writable.abort().catch(() => {});
+    },
+    write: async (bytes) => {
+      if (streamed.owner !== file) {
+        await streamed.owner?.flush();
+        streamed.owner = file;
+        streamed.length = 0;
+      }
+      streamed.bytes ??= new Uint8Array(kStreamedBytes);
+      for (let at = 0; at < bytes.byteLength;) {
+        const part = Math.min(bytes.byteLength - at, kStreamedBytes - streamed.length);
+        streamed.bytes.set(bytes.subarray(at, at + part), streamed.length);
+        streamed.length += part;
+        at += part;
+        if (streamed.length === kStreamedBytes) await flush();
+      }
+    },
+    flush,
+    // What it gathered is written first, even after a failure, so that it keeps what it has.
+    close: async () => {
+      try {
+        await flush();
+      } finally {
+        if (streamed.owner === file) streamed.owner = null;
+        await writable.close().catch(() => { throw failed(); });
+      }
+    },
+  });
 }
 
 // Where a zip, or one file, is made before the page downloads it: a file of the origin-private
