@@ -13,8 +13,8 @@ const kGatherBytes = 4 << 20;
 const gathered = {bytes: null, length: 0, owner: null};
 // Chromium takes 8 to 9.5 s to write 1 GiB through a stream in writes of 16 MiB, 11 to 12 s in
 // writes of 4 MiB, the split's largest: a file written through a stream gathers its writes into
-// kStreamedBytes. One file at a time holds it,
-// as above; a stream's writes are awaited one by one, so none comes between.
+// kStreamedBytes. One file at a time holds it, as above; a stream's writes are awaited one by
+// one, so none comes between.
 const kStreamedBytes = 16 << 20;
 const streamed = {bytes: null, length: 0, owner: null};
 
@@ -146,8 +146,8 @@ async function reserveFile(folder, name) {
 }
 
 // Where a zip, or one file, is made before the page downloads it: a file of the origin-private
-// folder where the page may have one, else Blobs, which the browser keeps out of the page's
-// memory. Either way the page gets a Blob.
+// folder where the page may have one, else Blobs, which Chromium and Firefox keep out of the
+// page's memory (WebKit does not). Either way the page gets a Blob.
 export async function spool(name) {
   try {
     const root = await navigator.storage.getDirectory();
