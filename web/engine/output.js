@@ -146,8 +146,8 @@ async function reserveFile(folder, name) {
 }
 
 // Where a zip, or one file, is made before the page downloads it: a file of the origin-private
-// folder where the page may have one, else Blobs, which Chromium and Firefox keep out of the
-// page's memory (WebKit does not). Either way the page gets a Blob.
+// folder where the page may have one, else Blobs, which Chromium keeps out of the page's
+// memory, and WebKit in it. Either way the page gets a Blob.
 export async function spool(name) {
   try {
     const root = await navigator.storage.getDirectory();
