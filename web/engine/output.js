@@ -18,6 +18,18 @@ const gathered = {bytes: null, length: 0, owner: null};
 const kStreamedBytes = 16 << 20;
 const streamed = {bytes: null, length: 0, owner: null};
 
+// Copies bytes into into.bytes from into.length on; each time it is full, empty() writes it out
+// and sets into.length to 0.
+async function gather(into, bytes, empty) {
+  for (let at = 0; at < bytes.byteLength;) {
+    const part = Math.min(bytes.byteLength - at, into.bytes.byteLength - into.length);
+    into.bytes.set(bytes.subarray(at, at + part), into.length);
+    into.length += part;
+    at += part;
+    if (into.length === into.bytes.byteLength) await empty();
+  }
+}
+
 // A file of a folder, opened for writing from its start, created or emptied: its write(bytes) and
 // close(). An origin-private folder has files that a worker writes straight to disk, from the
 // module's memory, in the writes the split makes (up to 4 MB), or gathered (above); elsewhere, as
@@ -124,13 +136,7 @@ async function reserveFile(folder, name) {
         streamed.length = 0;
       }
       streamed.bytes ??= new Uint8Array(kStreamedBytes);
-      for (let at = 0; at < bytes.byteLength;) {
-        const part = Math.min(bytes.byteLength - at, kStreamedBytes - streamed.length);
-        streamed.bytes.set(bytes.subarray(at, at + part), streamed.length);
-        streamed.length += part;
-        at += part;
-        if (streamed.length === kStreamedBytes) await flush();
-      }
+      await gather(streamed, bytes, flush);
     },
     flush,
     // What it gathered is written first, even after a failure, so that it keeps what it has.
@@ -159,22 +165,13 @@ export async function spool(name) {
   } catch {
     // The bytes gather in one buffer, a Blob made of each 16 MiB: a Blob copies what it is made
     // of, and a copy of each write would leave the collector a gigabyte of them to free.
-    const blobs = [], gathered = new Uint8Array(16 << 20);
-    let size = 0;
+    const blobs = [], pending = {bytes: new Uint8Array(16 << 20), length: 0};
     const toBlob = () => {
-      blobs.push(new Blob([gathered.subarray(0, size)]));
-      size = 0;
+      blobs.push(new Blob([pending.bytes.subarray(0, pending.length)]));
+      pending.length = 0;
     };
     return {
-      write: async (bytes) => {
-        for (let at = 0; at < bytes.byteLength;) {
-          const part = Math.min(bytes.byteLength - at, gathered.byteLength - size);
-          gathered.set(bytes.subarray(at, at + part), size);
-          size += part;
-          at += part;
-          if (size === gathered.byteLength) toBlob();
-        }
-      },
+      write: (bytes) => gather(pending, bytes, toBlob),
       close: async () => (toBlob(), new Blob(blobs, {type: 'application/zip'})),
     };
   }
